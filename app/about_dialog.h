@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QDialog>
+
+namespace vellex {
+
+// "О программе": the program's version and a "Закрыть" button.
+class TAbout final : public QDialog {
+    Q_OBJECT
+public:
+    explicit TAbout(QWidget* parent = nullptr);
+};
+
+// The version the title bar and the About box show.
+inline constexpr const char* kProgramVersion = "5.0.2.373";
+
+}  // namespace vellex
