@@ -1,0 +1,62 @@
+#include "print/sheet.h"
+
+namespace vellex {
+
+namespace {
+
+constexpr std::array<SheetInfo, 8> kSheets{{
+    {SheetKind::Diploma, "diploma", "Диплом"},
+    {SheetKind::SupplementSpo, "supplement-spo", "Приложение СПО (Стр.1)"},
+    {SheetKind::Page2, "page2", "Приложение / Справка (Стр.2)"},
+    {SheetKind::Academic, "academic", "Академическая справка (Стр.1)"},
+    {SheetKind::SupplementNpo, "supplement-npo", "Приложение НПО (Стр.1)"},
+    {SheetKind::Certificate, "certificate", "Свидетельство"},
+    {SheetKind::CertificateSupplement, "certificate-supplement", "Приложение к Свидетельству"},
+    {SheetKind::Page3, "page3", "Продолжение (Стр.3)"},
+}};
+
+bool notYet(SheetKind kind, std::string* error) {
+    if (error)
+        *error = "Лист «" + std::string(sheetInfo(kind).title) + "» ещё не реализован.";
+    return false;
+}
+
+}  // namespace
+
+const std::array<SheetInfo, 8>& sheetTable() {
+    return kSheets;
+}
+
+const SheetInfo& sheetInfo(SheetKind kind) {
+    return kSheets[static_cast<std::size_t>(kind)];
+}
+
+std::optional<SheetKind> sheetByCliName(std::string_view name) {
+    for (const auto& s : kSheets)
+        if (s.cliName == name)
+            return s.kind;
+    return std::nullopt;
+}
+
+bool layoutSheet(SheetKind kind, const Document& doc, const Settings& settings,
+                 const SheetOptions& options, TReport& report, std::string* error) {
+    (void)doc;
+    (void)settings;
+    (void)options;
+    clearPages(report);
+    // One case per sheet; each calls its own layout (placement, then content).
+    switch (kind) {
+        case SheetKind::Diploma:
+        case SheetKind::SupplementSpo:
+        case SheetKind::Page2:
+        case SheetKind::Academic:
+        case SheetKind::SupplementNpo:
+        case SheetKind::Certificate:
+        case SheetKind::CertificateSupplement:
+        case SheetKind::Page3:
+            break;
+    }
+    return notYet(kind, error);
+}
+
+}  // namespace vellex
