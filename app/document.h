@@ -54,18 +54,18 @@ FieldKind fieldKind(Field f);
 
 // The run-time line groups, addressed by their 1-based line number.
 enum class Group : std::uint8_t {
-    edSchool,         // 1..6
-    edSpecRight,      // 1..5
-    edCourseWork,     // 1..4
-    edPraktic,        // 1..4
-    edExamMore,       // 1..10
-    edSchoolNPO,      // 1..6
-    edSpecRightNPO,   // 1..5
-    edExamMoreNPO,    // 2..7 (line 1 is the designed field edExamMoreNPO1)
-    edSchool4,        // edSchool41 … edSchool46
-    edReason4,        // edReason41 … edReason46
-    edSchool7,        // edSchool71 … edSchool74
-    edQualify7,       // edQualify71 … edQualify76
+    edSchool,        // 1..6
+    edSpecRight,     // 1..5
+    edCourseWork,    // 1..4
+    edPraktic,       // 1..4
+    edExamMore,      // 1..10
+    edSchoolNPO,     // 1..6
+    edSpecRightNPO,  // 1..5
+    edExamMoreNPO,   // 2..7 (line 1 is the designed field edExamMoreNPO1)
+    edSchool4,       // edSchool41 … edSchool46
+    edReason4,       // edReason41 … edReason46
+    edSchool7,       // edSchool71 … edSchool74
+    edQualify7,      // edQualify71 … edQualify76
 };
 int groupFirstLine(Group g);
 int groupLastLine(Group g);
@@ -97,11 +97,11 @@ std::string_view flagName(Flag f);
 
 // Radio groups and the cbTrial drop-down: the chosen item, -1 when none.
 enum class Choice : std::uint8_t {
-    rgProfEduType,        // "СПО", "НПО", "СПО (Альбомный лист)", "НПО (Альбомный лист)"
-    rgSchool,             // "4 строки", "6 строк"
-    rgQualify,            // "1 строка", "3 строки"
-    rgSchoolNPO,          // "4 строки", "6 строк"
-    rgQualifyNPO,         // "2 строки", "3 строки"
+    rgProfEduType,  // "СПО", "НПО", "СПО (Альбомный лист)", "НПО (Альбомный лист)"
+    rgSchool,       // "4 строки", "6 строк"
+    rgQualify,      // "1 строка", "3 строки"
+    rgSchoolNPO,    // "4 строки", "6 строк"
+    rgQualifyNPO,   // "2 строки", "3 строки"
     rgProfEduTypeCert,    // "Книжный лист", "Альбомный лист"
     rgProfEduTypeAcadem,  // "СПО", "НПО"
     cbTrial,              // "прошел", "прошла"
@@ -116,7 +116,7 @@ inline constexpr int kMaxRowsPage2 = 94;
 int rowsForMode(int modeNDiscipl);
 
 class Document final {
-public:
+  public:
     // A new document as the window has it at creation: every field empty except
     // edTrial1 ("прошел") and edTimeLernNPO_0 ("невидимый объект"), no choices made
     // (designed defaults: the radio groups on their first item), flags clear.
@@ -125,8 +125,9 @@ public:
     const std::string& text(Field f) const;
     void setText(Field f, std::string value);
 
-    const std::string& line(Group g, int line) const { return text(groupLine(g, line)); }
-    void setLine(Group g, int line, std::string value) { setText(groupLine(g, line), std::move(value)); }
+    // A line outside the group reads as empty and is not written.
+    const std::string& line(Group g, int line) const;
+    void setLine(Group g, int line, std::string value);
 
     int rowCount(Table t) const;
     // Rows are 1-based.
@@ -140,9 +141,11 @@ public:
     void setFlag(Flag f, bool on);
 
     int choice(Choice c) const;
+    // An item past either end lands on the nearest one (-1 is none). rgSchool/rgSchoolNPO
+    // and rgQualify/rgQualifyNPO are twins: setting one sets the other to the same item.
     void setChoice(Choice c, int item);
 
-private:
+  private:
     std::vector<std::string> texts_;
     std::array<std::vector<std::string>, 4> tables_;  // row-major: (row-1)*3 + column
     std::array<bool, kFlagCount> flags_{};
