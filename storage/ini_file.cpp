@@ -1,0 +1,146 @@
+#include "storage/ini_file.h"
+
+namespace vellex {
+namespace {
+
+constexpr std::size_t npos = std::string::npos;
+
+bool isBlank(char c) {
+    return c == ' ' || c == '\t';
+}
+
+std::string_view trim(std::string_view s) {
+    while (!s.empty() && isBlank(s.front()))
+        s.remove_prefix(1);
+    while (!s.empty() && isBlank(s.back()))
+        s.remove_suffix(1);
+    return s;
+}
+
+char lowerAscii(char c) {
+    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+bool sameName(std::string_view a, std::string_view b) {
+    if (a.size() != b.size())
+        return false;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        if (lowerAscii(a[i]) != lowerAscii(b[i]))
+            return false;
+    }
+    return true;
+}
+
+// The name of a "[name]" line, or none.
+std::optional<std::string_view> sectionName(std::string_view line) {
+    const std::string_view t = trim(line);
+    if (t.size() < 2 || t.front() != '[')
+        return std::nullopt;
+    const std::size_t close = t.find(']');
+    if (close == npos)
+        return std::nullopt;
+    return trim(t.substr(1, close - 1));
+}
+
+// The key of a "key=value" line, or none for comments and other lines.
+std::optional<std::string_view> keyName(std::string_view line) {
+    const std::string_view t = trim(line);
+    if (t.empty() || t.front() == ';' || t.front() == '[')
+        return std::nullopt;
+    const std::size_t eq = line.find('=');
+    if (eq == npos)
+        return std::nullopt;
+    return trim(line.substr(0, eq));
+}
+
+}  // namespace
+
+IniFile IniFile::parse(std::string_view text) {
+    IniFile ini;
+    std::size_t start = 0;
+    while (start < text.size()) {
+        std::size_t end = text.find('\n', start);
+        const bool last = end == npos;
+        if (last)
+            end = text.size();
+        std::string_view line = text.substr(start, end - start);
+        if (!line.empty() && line.back() == '\r')
+            line.remove_suffix(1);
+        ini.lines_.emplace_back(line);
+        start = last ? text.size() : end + 1;
+    }
+    return ini;
+}
+
+std::string IniFile::serialize() const {
+    std::size_t size = 0;
+    for (const auto& l : lines_)
+        size += l.size() + 2;
+    std::string out;
+    out.reserve(size);
+    for (const auto& l : lines_) {
+        out += l;
+        out += "\r\n";
+    }
+    return out;
+}
+
+std::size_t IniFile::findSection(std::string_view section) const {
+    for (std::size_t i = 0; i < lines_.size(); ++i) {
+        const auto name = sectionName(lines_[i]);
+        if (name && sameName(*name, section))
+            return i;
+    }
+    return npos;
+}
+
+std::size_t IniFile::sectionEnd(std::size_t header) const {
+    std::size_t i = header + 1;
+    while (i < lines_.size() && !sectionName(lines_[i]))
+        ++i;
+    return i;
+}
+
+std::optional<std::string> IniFile::value(std::string_view section, std::string_view key) const {
+    const std::size_t header = findSection(section);
+    if (header == npos)
+        return std::nullopt;
+    const std::size_t end = sectionEnd(header);
+    for (std::size_t i = header + 1; i < end; ++i) {
+        const auto name = keyName(lines_[i]);
+        if (name && sameName(*name, key)) {
+            const std::string_view line = lines_[i];
+            return std::string(trim(line.substr(line.find('=') + 1)));
+        }
+    }
+    return std::nullopt;
+}
+
+void IniFile::setValue(std::string_view section, std::string_view key, std::string_view value) {
+    std::string clean(value);
+    for (char& c : clean) {
+        if (c == '\r' || c == '\n')
+            c = ' ';
+    }
+    std::size_t header = findSection(section);
+    if (header == npos) {
+        lines_.push_back("[" + std::string(section) + "]");
+        lines_.push_back(std::string(key) + "=" + clean);
+        return;
+    }
+    const std::size_t end = sectionEnd(header);
+    for (std::size_t i = header + 1; i < end; ++i) {
+        const auto name = keyName(lines_[i]);
+        if (name && sameName(*name, key)) {
+            const std::size_t eq = lines_[i].find('=');
+            lines_[i] = lines_[i].substr(0, eq + 1) + clean;
+            return;
+        }
+    }
+    std::size_t at = end;
+    while (at > header + 1 && trim(lines_[at - 1]).empty())
+        --at;
+    lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(at), std::string(key) + "=" + clean);
+}
+
+}  // namespace vellex

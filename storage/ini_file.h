@@ -1,0 +1,43 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// A Windows-style INI text kept line by line, so that a file read and written back keeps
+// its bytes, its comments, its unknown keys and its order. Section and key names are
+// compared without regard to (Latin) case; the first of duplicate sections or keys wins.
+namespace vellex {
+
+class IniFile final {
+  public:
+    IniFile() = default;
+
+    // Splits CR LF or LF-only text into lines; a trailing CR of a line is dropped.
+    static IniFile parse(std::string_view text);
+
+    // The lines joined with CR LF, the last one included.
+    std::string serialize() const;
+
+    // The value of `key` in `section`, trimmed of surrounding blanks; none when the
+    // section or the key is missing.
+    std::optional<std::string> value(std::string_view section, std::string_view key) const;
+
+    // Replaces the value of an existing key in place (keeping the spelling of its name);
+    // a new key goes after the last non-empty line of its section, a new section to the
+    // end of the text. CR and LF in `value` become spaces so that one value stays one line.
+    void setValue(std::string_view section, std::string_view key, std::string_view value);
+
+    const std::vector<std::string>& lines() const { return lines_; }
+
+  private:
+    // Index of the "[section]" line, or npos.
+    std::size_t findSection(std::string_view section) const;
+    // One past the last line of the section that starts at `header`.
+    std::size_t sectionEnd(std::size_t header) const;
+
+    std::vector<std::string> lines_;
+};
+
+}  // namespace vellex

@@ -1,0 +1,159 @@
+#include "storage/settings.h"
+
+#include <charconv>
+#include <system_error>
+
+#include "app/document.h"
+#include "storage/ini_file.h"
+#include "text/file_io.h"
+
+namespace vellex {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::optional<int> parseInt(const std::optional<std::string>& text) {
+    if (!text || text->empty())
+        return std::nullopt;
+    const char* first = text->data();
+    const char* last = first + text->size();
+    if (*first == '+')
+        ++first;
+    int v = 0;
+    const auto [ptr, ec] = std::from_chars(first, last, v);
+    if (ec != std::errc() || ptr != last)
+        return std::nullopt;
+    return v;
+}
+
+// Readers per key type: a missing or unreadable value keeps the table default.
+void readInt(const IniFile& ini, const char* sec, const char* key, int& out, int def) {
+    out = parseInt(ini.value(sec, key)).value_or(def);
+}
+void readBool(const IniFile& ini, const char* sec, const char* key, bool& out, bool def) {
+    const auto v = parseInt(ini.value(sec, key));
+    out = v ? *v != 0 : def;
+}
+void readStr(const IniFile& ini, const char* sec, const char* key, std::string& out,
+             const char* def) {
+    out = ini.value(sec, key).value_or(def);
+}
+int alignCode(bool centred) {
+    return centred ? kAlignCenter : kAlignLeft;
+}
+void readAlign(const IniFile& ini, const char* sec, const char* key, int& out, bool def) {
+    bool b = def;
+    readBool(ini, sec, key, b, def);
+    out = alignCode(b);
+}
+
+#define VELLEX_READ_Int(sec, key, def) readInt(ini, sec, #key, s.key, def);
+#define VELLEX_READ_Bool(sec, key, def)                      \
+    if (mainFile || std::string_view(#key) != "EachSaveSet") \
+        readBool(ini, sec, #key, s.key, def);
+#define VELLEX_READ_Str(sec, key, def) readStr(ini, sec, #key, s.key, def);
+#define VELLEX_READ_Align(sec, key, def) readAlign(ini, sec, #key, s.key, def);
+#define VELLEX_READ_AlignRight(sec, key, def) \
+    readAlign(ini, sec, #key, s.key##1, def); \
+    s.key##4 = s.key##5 = s.key##7 = s.key##1;
+#define VELLEX_READ(sec, key, type, def) VELLEX_READ_##type(sec, key, def)
+
+void readKeys(const IniFile& ini, bool mainFile, Settings& s) {
+    VELLEX_SETTINGS(VELLEX_READ)
+    if (s.DisciplinesFileName.empty() && !ini.value("Program", "DisciplinesFileName")) {
+        s.DisciplinesFileName = s.defaultDisciplinesFileName();
+    }
+}
+
+#define VELLEX_WRITE_Int(sec, key, def) ini.setValue(sec, #key, std::to_string(s.key));
+#define VELLEX_WRITE_Bool(sec, key, def)                     \
+    if (mainFile || std::string_view(#key) != "EachSaveSet") \
+        ini.setValue(sec, #key, s.key ? "1" : "0");
+#define VELLEX_WRITE_Str(sec, key, def) ini.setValue(sec, #key, s.key);
+#define VELLEX_WRITE_Align(sec, key, def) \
+    ini.setValue(sec, #key, s.key == kAlignCenter ? "1" : "0");
+#define VELLEX_WRITE_AlignRight(sec, key, def) \
+    ini.setValue(sec, #key, s.key##1 == kAlignCenter ? "1" : "0");
+#define VELLEX_WRITE(sec, key, type, def) VELLEX_WRITE_##type(sec, key, def)
+
+void writeKeys(IniFile& ini, bool mainFile, const Settings& s) {
+    VELLEX_SETTINGS(VELLEX_WRITE)
+}
+
+// Step-3 defaults: the table, except the values a failed read keeps or zeroes.
+void takeFallbackDefaults(bool mainFile, Settings& s) {
+    Settings d;
+    d.DateFormatBirthDay = std::move(s.DateFormatBirthDay);
+    d.DisciplinesFileName = std::move(s.DisciplinesFileName);
+    d.modePositionTab = s.modePositionTab;
+    d.DoubleStrDeltaY1 = 0;
+    d.DoubleStrDeltaY2 = 0;
+    if (!mainFile)
+        d.EachSaveSet = s.EachSaveSet;
+    d.FontSizeApp5Praktic = s.FontSizeApp5Praktic;
+    d.FontSizeApp5NameDiplPrj = s.FontSizeApp5NameDiplPrj;
+    d.FontSizeApp5Examen = s.FontSizeApp5Examen;
+    d.programDir = std::move(s.programDir);
+    s = std::move(d);
+    if (s.DisciplinesFileName.empty())
+        s.DisciplinesFileName = s.defaultDisciplinesFileName();
+}
+
+}  // namespace
+
+int Settings::rowsPage2() const {
+    return rowsForMode(mode_N_Discipl);
+}
+
+std::string Settings::defaultDisciplinesFileName() const {
+    return programDir + "disciplines.csv";
+}
+
+bool readSettings(const fs::path& path, bool mainFile, Settings& s) {
+    std::string text;
+    std::error_code ec;
+    if (!fs::is_regular_file(path, ec) || !readWholeFile(path, text, nullptr)) {
+        takeFallbackDefaults(mainFile, s);
+        return false;
+    }
+    readKeys(IniFile::parse(text), mainFile, s);
+    return true;
+}
+
+bool writeSettings(const fs::path& path, bool mainFile, const Settings& s, std::string* error) {
+    IniFile ini;
+    std::error_code ec;
+    if (fs::exists(path, ec)) {
+        std::string text;
+        // Never replace a file whose lines we could not read: they would be lost.
+        if (!readWholeFile(path, text, error))
+            return false;
+        ini = IniFile::parse(text);
+    } else {
+        ini = IniFile::parse("[Settings]\r\n");
+    }
+    writeKeys(ini, mainFile, s);
+    return writeFileAtomically(path, ini.serialize(), error);
+}
+
+std::optional<fs::path> companionSettingsPath(const fs::path& document) {
+    const std::string full = document.string();
+    if (full.size() <= 4)
+        return std::nullopt;
+    // Only a dot in the file name counts: a dot in a folder name must not move the
+    // settings file out of the document's folder.
+    std::string name = document.filename().string();
+    const std::size_t dot = name.rfind('.');
+    if (dot == std::string::npos) {
+        name += ".ini";
+    } else {
+        name.replace(dot + 1, std::string::npos, "ini");
+    }
+    return document.parent_path() / name;
+}
+
+fs::path mainSettingsPath(const fs::path& programDir) {
+    return programDir / "App.ini";
+}
+
+}  // namespace vellex

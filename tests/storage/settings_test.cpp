@@ -1,0 +1,229 @@
+#include "storage/settings.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include "storage/ini_file.h"
+#include "tests/support/test_support.h"
+
+namespace vellex {
+namespace {
+namespace fs = std::filesystem;
+
+TEST(SettingsDefaults, OnlyTheSectionGivesTheTableDefaults) {
+    test::TempDir dir;
+    test::writeFile(dir / "App.ini", "[Settings]\r\n");
+    Settings s;
+    s.programDir = "/opt/vellex/";
+    s.DeltaX1 = 99;
+    s.DoubleStrDeltaY1 = 5;
+    ASSERT_TRUE(readSettings(dir / "App.ini", true, s));
+    EXPECT_EQ(s.DeltaX1, 0);
+    EXPECT_EQ(s.DoubleStrDeltaY1, 1);
+    EXPECT_EQ(s.DoubleStrDeltaY2, 1);
+    EXPECT_EQ(s.VellexVersion, 2);
+    EXPECT_EQ(s.MainWidth, 600);
+    EXPECT_EQ(s.MainHeigh, 480);
+    EXPECT_EQ(s.FontSizeApp7Town, 9);
+    EXPECT_EQ(s._deltaLine0, 33);
+    EXPECT_EQ(s.SplitField, ";");
+    EXPECT_EQ(s.DisciplinesFileName, "/opt/vellex/disciplines.csv");
+    EXPECT_EQ(s.AdjustTown, kAlignCenter);
+    EXPECT_EQ(s.rowsPage2(), 54);
+}
+
+TEST(SettingsDefaults, MissingFileGivesTheFallbackDefaults) {
+    test::TempDir dir;
+    Settings s;
+    s.programDir = "/opt/vellex/";
+    s.DateFormatBirthDay = "dd.mm.yyyy";
+    s.DisciplinesFileName = "";
+    s.modePositionTab = false;
+    s.FontSizeAppTown = 14;
+    EXPECT_FALSE(readSettings(dir / "App.ini", true, s));
+    EXPECT_EQ(s.DoubleStrDeltaY1, 0);
+    EXPECT_EQ(s.DoubleStrDeltaY2, 0);
+    EXPECT_EQ(s.FontSizeAppTown, 10);
+    EXPECT_EQ(s.DateFormatBirthDay, "dd.mm.yyyy");
+    EXPECT_FALSE(s.modePositionTab);
+    // An empty discipline list name would leave the list nowhere to be saved.
+    EXPECT_EQ(s.DisciplinesFileName, "/opt/vellex/disciplines.csv");
+    EXPECT_EQ(s.AdjustLinesAppRight5, kAlignCenter);
+}
+
+struct ValueCase {
+    const char* line;
+    int expected;
+};
+
+class SettingsIntegerText : public ::testing::TestWithParam<ValueCase> {};
+
+TEST_P(SettingsIntegerText, NonNumbersCountAsMissing) {
+    test::TempDir dir;
+    test::writeFile(dir / "App.ini", std::string("[Settings]\r\nColsHeight=") + GetParam().line);
+    Settings s;
+    readSettings(dir / "App.ini", true, s);
+    EXPECT_EQ(s.ColsHeight, GetParam().expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(Rows, SettingsIntegerText,
+                         ::testing::Values(ValueCase{"-12", -12}, ValueCase{" 20 ", 20},
+                                           ValueCase{"+3", 3}, ValueCase{"12px", 17},
+                                           ValueCase{"", 17}, ValueCase{"abc", 17},
+                                           ValueCase{"99999999999999", 17}));
+
+TEST(SettingsBooleans, AnyNonZeroIntegerIsTrueAndAdjustBecomesACode) {
+    test::TempDir dir;
+    test::writeFile(dir / "App.ini",
+                    "[Settings]\r\nFontYcorr=7\r\nCopySign=yes\r\n"
+                    "[Adjust]\r\nAdjustTown=0\r\nAdjustLinesAppRight=0\r\nAdjustLinesApp4=-1\r\n");
+    Settings s;
+    readSettings(dir / "App.ini", true, s);
+    EXPECT_TRUE(s.FontYcorr);
+    EXPECT_FALSE(s.CopySign);
+    EXPECT_EQ(s.AdjustTown, kAlignLeft);
+    EXPECT_EQ(s.AdjustLinesApp4, kAlignCenter);
+    for (int code : {s.AdjustLinesAppRight1, s.AdjustLinesAppRight4, s.AdjustLinesAppRight5,
+                     s.AdjustLinesAppRight7}) {
+        EXPECT_EQ(code, kAlignLeft);
+    }
+}
+
+TEST(SettingsRowMode, ModeGivesPage2Rows) {
+    const std::pair<int, int> rows[] = {{0, 54}, {1, 62}, {2, 58}, {3, 54},
+                                        {4, 94}, {5, 94}, {7, 54}, {-1, 54}};
+    for (auto [mode, expected] : rows) {
+        Settings s;
+        s.mode_N_Discipl = mode;
+        EXPECT_EQ(s.rowsPage2(), expected) << mode;
+    }
+}
+
+TEST(SettingsWrite, NewFileStartsWithSettingsThenProgramThenAdjust) {
+    test::TempDir dir;
+    Settings s;
+    ASSERT_TRUE(writeSettings(dir / "App.ini", true, s, nullptr));
+    const std::string text = test::readFile(dir / "App.ini");
+    EXPECT_EQ(text.rfind("[Settings]\r\nmodePositionTab=1\r\n", 0), 0u) << text.substr(0, 60);
+    const auto program = text.find("[Program]");
+    const auto adjust = text.find("[Adjust]");
+    ASSERT_NE(program, std::string::npos);
+    EXPECT_LT(program, adjust);
+    // The window's choices are written last but land in the first section.
+    EXPECT_LT(text.find("QualifyMode=1"), program);
+    EXPECT_NE(text.find("EachSaveSet=0"), std::string::npos);
+}
+
+TEST(SettingsWrite, EveryKeyRoundTrips) {
+    test::TempDir dir;
+    Settings s;
+    s.Path2CSV = test::cp("/дом/список.csv");
+    s.DeltaX1 = -17;
+    s.midDeltaYCert4 = 3;
+    s.mode_N_Discipl = 4;
+    s.AdjustLinesAppRight1 = kAlignLeft;
+    s.AdjustAudTime = kAlignLeft;
+    s.EachSaveSet = true;
+    s.Bold_Diplom3 = true;
+    s.ProfEduType = 3;
+    ASSERT_TRUE(writeSettings(dir / "App.ini", true, s, nullptr));
+    Settings r;
+    ASSERT_TRUE(readSettings(dir / "App.ini", true, r));
+    EXPECT_EQ(r.Path2CSV, s.Path2CSV);
+    EXPECT_EQ(r.DeltaX1, -17);
+    EXPECT_EQ(r.midDeltaYCert4, 3);
+    EXPECT_EQ(r.rowsPage2(), 94);
+    EXPECT_EQ(r.AdjustLinesAppRight7, kAlignLeft);
+    EXPECT_EQ(r.AdjustAudTime, kAlignLeft);
+    EXPECT_TRUE(r.EachSaveSet);
+    EXPECT_TRUE(r.Bold_Diplom3);
+    EXPECT_EQ(r.ProfEduType, 3);
+}
+
+TEST(SettingsWrite, UnknownKeysAndCommentsSurvive) {
+    test::TempDir dir;
+    const std::string before =
+        "; заметка\r\n[Settings]\r\nMyOwnKey=abc\r\ndeltax1=5\r\n[Vendor]\r\nz=1\r\n";
+    test::writeFile(dir / "App.ini", before);
+    Settings s;
+    s.DeltaX1 = 8;
+    ASSERT_TRUE(writeSettings(dir / "App.ini", true, s, nullptr));
+    const std::string after = test::readFile(dir / "App.ini");
+    EXPECT_EQ(after.rfind("; заметка\r\n[Settings]\r\nMyOwnKey=abc\r\ndeltax1=8\r\n", 0), 0u);
+    EXPECT_NE(after.find("[Vendor]\r\nz=1\r\n"), std::string::npos);
+}
+
+TEST(SettingsPerDocument, EachSaveSetIsNeitherWrittenNorRead) {
+    test::TempDir dir;
+    Settings s;
+    s.EachSaveSet = true;
+    ASSERT_TRUE(writeSettings(dir / "doc.ini", false, s, nullptr));
+    EXPECT_EQ(test::readFile(dir / "doc.ini").find("EachSaveSet"), std::string::npos);
+
+    test::writeFile(dir / "other.ini", "[Settings]\r\nEachSaveSet=0\r\nDeltaX2=4\r\n");
+    readSettings(dir / "other.ini", false, s);
+    EXPECT_TRUE(s.EachSaveSet);
+    EXPECT_EQ(s.DeltaX2, 4);
+    readSettings(dir / "missing.ini", false, s);
+    EXPECT_TRUE(s.EachSaveSet);
+}
+
+TEST(SettingsWriteFailure, ReadOnlyFileAndMissingFolderAreReportedAndKept) {
+    test::TempDir dir;
+    const fs::path f = dir / "App.ini";
+    test::writeFile(f, "[Settings]\r\nDeltaX1=1\r\n");
+    ::chmod(f.c_str(), 0444);
+    Settings s;
+    std::string err;
+    EXPECT_FALSE(writeSettings(f, true, s, &err));
+    EXPECT_NE(err.find("App.ini"), std::string::npos) << err;
+    EXPECT_NE(err.find("Не удалось"), std::string::npos) << err;
+    EXPECT_EQ(test::readFile(f), "[Settings]\r\nDeltaX1=1\r\n");
+
+    err.clear();
+    EXPECT_FALSE(writeSettings(dir / "nope" / "App.ini", true, s, &err));
+    EXPECT_NE(err.find("App.ini"), std::string::npos) << err;
+}
+
+TEST(SettingsDamaged, BinaryFileGivesDefaultsForWhatItCannotRead) {
+    test::TempDir dir;
+    std::string junk("\0\xff\xfe[Settings]\0", 15);
+    for (int i = 0; i < 100000; ++i)
+        junk += static_cast<char>((i * 131) % 256);
+    junk += "\r\n[Settings]\r\nDeltaY4=6\r\n";
+    test::writeFile(dir / "App.ini", junk);
+    Settings s;
+    s.DeltaY4 = 1;
+    readSettings(dir / "App.ini", true, s);
+    EXPECT_EQ(s.DeltaY4, 6);
+    EXPECT_EQ(s.ColsDeltaH, 16);
+}
+
+struct CompanionCase {
+    const char* document;
+    const char* companion;  // empty: none
+};
+
+class CompanionPath : public ::testing::TestWithParam<CompanionCase> {};
+
+TEST_P(CompanionPath, ExtensionOfTheFileNameBecomesIni) {
+    const auto got = companionSettingsPath(GetParam().document);
+    if (*GetParam().companion == '\0') {
+        EXPECT_FALSE(got);
+    } else {
+        ASSERT_TRUE(got);
+        EXPECT_EQ(got->string(), GetParam().companion);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, CompanionPath,
+    ::testing::Values(CompanionCase{"/home/u/ivanov.app", "/home/u/ivanov.ini"},
+                      CompanionCase{"/home/u/ivanov", "/home/u/ivanov.ini"},
+                      CompanionCase{"/home/u.v/ivanov", "/home/u.v/ivanov.ini"},
+                      CompanionCase{"/home/u/a.b.app", "/home/u/a.b.ini"},
+                      CompanionCase{"a.ap", ""}, CompanionCase{"abcd", ""},
+                      CompanionCase{"abcde", "abcde.ini"}));
+
+}  // namespace
+}  // namespace vellex
