@@ -1,0 +1,142 @@
+#include "report/text_layout.h"
+
+#include <algorithm>
+
+namespace vellex {
+
+namespace {
+
+bool keptBreak(char c) {
+    return c == ',' || c == '-' || c == '.';
+}
+
+// The longest prefix of `text` (at least one character) whose advance fits.
+std::size_t longestFit(std::string_view text, double limit, const FontSpec& font, Axis axis,
+                       const TextMeasurer& m) {
+    std::size_t lo = 0, hi = text.size();
+    while (lo < hi) {
+        const std::size_t mid = (lo + hi + 1) / 2;
+        if (m.width(text.substr(0, mid), font, axis) <= limit)
+            lo = mid;
+        else
+            hi = mid - 1;
+    }
+    return lo;
+}
+
+}  // namespace
+
+FontSpec fontOf(const TTextBox& box) {
+    FontSpec f;
+    f.name = box.fontName;
+    f.points = units::fontCellHeight(box.fontSize) * 72.0 / units::kPerInchY;
+    f.bold = box.fontStyle.bold;
+    f.italic = box.fontStyle.italic;
+    f.underline = box.fontStyle.underline;
+    f.strikeOut = box.fontStyle.strikeOut;
+    return f;
+}
+
+std::vector<std::string> wrapParagraph(std::string_view text, double innerWidth,
+                                       const FontSpec& font, Axis axis,
+                                       const TextMeasurer& measurer) {
+    std::vector<std::string> out;
+    std::string_view rest = text;
+    while (true) {
+        if (measurer.width(rest, font, axis) <= innerWidth) {
+            out.emplace_back(rest);
+            return out;
+        }
+        const std::size_t fit = longestFit(rest, innerWidth, font, axis, measurer);
+        // Last break that still fits: text before a space, or through a kept mark.
+        std::size_t cut = 0, next = 0;
+        for (std::size_t p = std::min(fit, rest.size() - 1) + 1; p-- > 0;) {
+            if (rest[p] == ' ' && p > 0 && p <= fit) {
+                cut = p;
+                next = p + 1;
+                break;
+            }
+            if (keptBreak(rest[p]) && p + 1 <= fit && p + 1 < rest.size()) {
+                cut = next = p + 1;
+                break;
+            }
+        }
+        if (cut == 0)  // one word wider than the box: break inside it
+            cut = next = std::max<std::size_t>(fit, 1);
+        out.emplace_back(rest.substr(0, cut));
+        rest.remove_prefix(next);
+        if (rest.empty())
+            return out;
+    }
+}
+
+BoxLayout layoutBox(const TTextBox& box, const TextMeasurer& measurer) {
+    BoxLayout lay;
+    lay.turned = (box.adjust & adjust::kTurned) != 0;
+    lay.alongSize = lay.turned ? box.height : box.width;
+    lay.acrossSize = lay.turned ? box.width : box.height;
+    lay.cellHeight = units::fontCellHeight(box.fontSize);
+    const Axis axis = lay.turned ? Axis::Vertical : Axis::Horizontal;
+    const FontSpec font = fontOf(box);
+    const double inner = lay.alongSize - 2 * units::kInsetX;
+    const bool wrap = (box.flags & 2) != 0;
+    const int horizontal = box.adjust & adjust::kHorizontalMask;
+
+    struct Piece {
+        std::string text;
+        bool lastOfParagraph;
+    };
+    std::vector<Piece> pieces;
+    for (const std::string& para : box.text) {
+        std::vector<std::string> lines;
+        if (wrap)
+            lines = wrapParagraph(para, inner, font, axis, measurer);
+        else
+            lines.push_back(para);
+        for (std::size_t i = 0; i < lines.size(); ++i)
+            pieces.push_back({std::move(lines[i]), i + 1 == lines.size()});
+    }
+
+    const int pitch = lay.cellHeight + box.lineSpacing;
+    const double block =
+        pieces.empty() ? 0.0 : static_cast<double>(pieces.size()) * pitch - box.lineSpacing;
+    double across = units::kInsetTop;
+    if ((box.adjust & adjust::kVerticalMask) == adjust::kVCenter)
+        across = (lay.acrossSize - block) / 2;
+    else if ((box.adjust & adjust::kVerticalMask) == adjust::kVBottom)
+        across = lay.acrossSize - units::kInsetTop - block;
+
+    for (Piece& piece : pieces) {
+        LaidLine line;
+        line.width = measurer.width(piece.text, font, axis);
+        line.across = across;
+        switch (horizontal) {
+            case adjust::kRight:
+                line.along = lay.alongSize - units::kInsetX - line.width;
+                break;
+            case adjust::kCenter:
+                line.along = (lay.alongSize - line.width) / 2;
+                break;
+            default:
+                line.along = units::kInsetX;
+                break;
+        }
+        if (horizontal == adjust::kJustify && !piece.lastOfParagraph) {
+            const auto spaces = std::count(piece.text.begin(), piece.text.end(), ' ');
+            if (spaces > 0 && line.width < inner)
+                line.spaceExtra = (inner - line.width) / static_cast<double>(spaces);
+        }
+        if (!piece.text.empty()) {
+            if (line.across + lay.cellHeight > lay.acrossSize || line.across < 0)
+                lay.overflowBottom = true;
+            if (line.width > inner + 1e-9)
+                lay.overflowRight = true;
+        }
+        line.text = std::move(piece.text);
+        lay.lines.push_back(std::move(line));
+        across += pitch;
+    }
+    return lay;
+}
+
+}  // namespace vellex
