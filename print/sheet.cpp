@@ -1,5 +1,8 @@
 #include "print/sheet.h"
 
+#include "print/certificate_sheet.h"
+#include "print/diploma_sheet.h"
+
 namespace vellex {
 
 namespace {
@@ -47,11 +50,15 @@ bool layoutSheet(SheetKind kind, const Document& doc, const Settings& settings,
     // One case per sheet; each calls its own layout (placement, then content).
     switch (kind) {
         case SheetKind::Diploma:
+            layoutDiploma(doc, settings, report);
+            return true;
+        case SheetKind::Certificate:
+            layoutCertificate(doc, settings, options, report);
+            return true;
         case SheetKind::SupplementSpo:
         case SheetKind::Page2:
         case SheetKind::Academic:
         case SheetKind::SupplementNpo:
-        case SheetKind::Certificate:
         case SheetKind::CertificateSupplement:
         case SheetKind::Page3:
             break;
