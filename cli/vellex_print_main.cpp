@@ -1,12 +1,50 @@
-// Placeholder until the report engine lands.
+// vellex-print: lays out one sheet of a document without the window and writes it as PDF
+// or JSON, or prints it.
+#include <QGuiApplication>
+
 #include <cstdio>
-#include <cstring>
+#include <cstdlib>
+#include <string>
+
+#include "cli/print_job.h"
+#include "cli/print_request.h"
+#include "report/qt_translations.h"
+
+namespace {
+
+// Fonts and the PDF writer need a GUI application, but not a screen: with no display
+// the offscreen platform is enough.
+void chooseHeadlessPlatform() {
+    const bool haveDisplay = std::getenv("DISPLAY") || std::getenv("WAYLAND_DISPLAY");
+    if (!haveDisplay && !qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+}
+
+int report(const std::string& message) {
+    std::fprintf(stderr, "vellex-print: %s\n", message.c_str());
+    return 1;
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
-    if (argc > 1 && std::strcmp(argv[1], "--help") == 0) {
-        std::puts("vellex-print: печать листов документа без окна (в разработке).");
+    chooseHeadlessPlatform();
+    QGuiApplication app(argc, argv);
+    vellex::installRussianTranslations(app);
+
+    QStringList arguments = QCoreApplication::arguments();
+    arguments.removeFirst();
+    std::string error;
+    const auto request = vellex::parsePrintRequest(arguments, &error);
+    if (!request) {
+        report(error);
+        return 2;
+    }
+    if (request->help) {
+        std::fputs(vellex::printUsage().c_str(), stdout);
         return 0;
     }
-    std::fputs("vellex-print: команда ещё не готова.\n", stderr);
-    return 2;
+    if (!vellex::runPrintRequest(*request, &error))
+        return report(error);
+    return 0;
 }
