@@ -291,6 +291,22 @@ bool Document::flag(Flag f) const {
 }
 void Document::setFlag(Flag f, bool on) {
     flags_[static_cast<int>(f)] = on;
+    switch (f) {
+        case Flag::cbCopySign:
+            flags_[static_cast<int>(Flag::cbCopySignDbl)] = on;
+            break;
+        case Flag::cbCopySignDbl:
+            flags_[static_cast<int>(Flag::cbCopySign)] = on;
+            break;
+        case Flag::cbBold_Diplom:
+            for (Flag line : {Flag::cbBold_Diplom1, Flag::cbBold_Diplom2, Flag::cbBold_Diplom3,
+                              Flag::cbBold_Diplom4, Flag::cbBold_Diplom5}) {
+                flags_[static_cast<int>(line)] = on;
+            }
+            break;
+        default:
+            break;
+    }
 }
 
 int Document::choice(Choice c) const {

@@ -138,6 +138,8 @@ class Document final {
     void rebuildPage2(int rows);
 
     bool flag(Flag f) const;
+    // cbCopySign and cbCopySignDbl are one setting shown on two pages: setting either sets
+    // both. cbBold_Diplom sets the five line flags cbBold_Diplom1 … cbBold_Diplom5 with it.
     void setFlag(Flag f, bool on);
 
     int choice(Choice c) const;

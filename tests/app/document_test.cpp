@@ -156,5 +156,21 @@ TEST(DocumentChoices, LineModeTwinsFollowEachOtherAndItemsStayInRange) {
     EXPECT_EQ(doc.choice(Choice::cbTrial), -1);
 }
 
+TEST(DocumentFlags, LinkedFlagsFollowAndLineFlagsStayIndependent) {
+    Document doc;
+    doc.setFlag(Flag::cbCopySignDbl, true);
+    EXPECT_TRUE(doc.flag(Flag::cbCopySign));
+    doc.setFlag(Flag::cbCopySign, false);
+    EXPECT_FALSE(doc.flag(Flag::cbCopySignDbl));
+
+    doc.setFlag(Flag::cbBold_Diplom, true);
+    EXPECT_TRUE(doc.flag(Flag::cbBold_Diplom1));
+    EXPECT_TRUE(doc.flag(Flag::cbBold_Diplom5));
+    doc.setFlag(Flag::cbBold_Diplom3, false);  // a line flag alone leaves the others
+    EXPECT_TRUE(doc.flag(Flag::cbBold_Diplom));
+    EXPECT_TRUE(doc.flag(Flag::cbBold_Diplom4));
+    EXPECT_FALSE(doc.flag(Flag::cbItalic_Diplom));
+}
+
 }  // namespace
 }  // namespace vellex
