@@ -1,0 +1,443 @@
+#include "storage/document_file.h"
+
+#include <algorithm>
+#include <charconv>
+#include <optional>
+#include <span>
+#include <string_view>
+#include <system_error>
+
+#include "storage/settings.h"
+#include "text/file_io.h"
+
+namespace vellex {
+namespace {
+
+namespace fs = std::filesystem;
+
+// A document is a few hundred short lines; this only stops a stray huge file from
+// exhausting memory.
+constexpr std::uintmax_t kMaxFileBytes = 256u * 1024u * 1024u;
+
+// Which variants of the file a block line belongs to.
+enum class When : std::uint8_t {
+    Always,
+    CurrentLayout,   // lines the older layouts lack
+    NotRelease4xx2,  // the fifth specialty/profession line: current layout and 4.2.3.338
+    Version1,        // the 2007/2008 edition's extra lines of block 3
+    NotVersion1,
+};
+
+enum class Kind : std::uint8_t { Fields, TrialChoice, DisciplineTable };
+
+// One row of a block: a run of consecutive fields, the cbTrial line, or a whole table.
+struct Item {
+    Kind kind;
+    Field first;
+    Field last;
+    Table table = Table::Disciplines;
+    When when = When::Always;
+};
+
+constexpr Item F(Field f, When w = When::Always) {
+    return {Kind::Fields, f, f, Table{}, w};
+}
+constexpr Item Run(Field a, Field b, When w = When::Always) {
+    return {Kind::Fields, a, b, Table{}, w};
+}
+constexpr Item T(Table t) {
+    return {Kind::DisciplineTable, Field{}, Field{}, t, When::Always};
+}
+constexpr Item Trial() {
+    return {Kind::TrialChoice, Field{}, Field{}, Table{}, When::Always};
+}
+
+using enum Field;
+
+constexpr Item kDiploma[] = {
+    F(edTownDiplom0),
+    F(edTownDiplom),
+    Run(edSchoolDiplom1, edSchoolDiplom2),
+    F(edPresentDateDiplom),
+    Run(edStudentDiplom1, edStudentDiplom2),
+    Run(edQualifyDiplom1, edQualifyDiplom3),
+    Run(edSpecDiplom1, edSpecDiplom4),
+    F(edRegNoDiplom),
+    F(edDateOutDiplom),
+    F(edPredGosAttCom),
+    F(edRukObrazUch),
+};
+
+constexpr Item kCertificate[] = {
+    F(edTownCertificate0),
+    F(edTownCertificate),
+    Run(edSchoolCertificate1, edSchoolCertificate2),
+    F(edPresentDateCertificate),
+    Run(edStudentCertificate1, edStudentCertificate2),
+    Run(edQualifyCertificate1, edQualifyCertificate5),
+    F(edRegNoCertificate),
+    F(edDateOutCertificate),
+};
+
+constexpr Item kSupplementSpo[] = {
+    F(edTown),
+    Run(edSchool1, edSchool4),
+    Run(edSchool5, edSchool6, When::CurrentLayout),
+    Run(edSurName, edBirthDay),
+    Trial(),
+    Run(edPrevDocum1, edPrevDocum3),
+    Run(edEntry1, edEntry3),
+    Run(edNumToDipl, edDateOut),
+    Run(edEndLern1, edEndLern3),
+    F(edPresentDate),
+    Run(edTimeLern, edSpecialicy),
+    Run(edCourseWork1, edCourseWork4),
+    Run(edPraktic1, edPraktic3),
+    F(edPraktic4, When::NotVersion1),
+    F(edTimeLern2, When::Version1),
+    Run(edNameDiplPrj0, edNameDiplPrj2),
+    Run(edResult1, edExamen2),
+    Run(edExamMore1, edExamMore6),
+    Run(edExamMore7, edExamMore10, When::NotVersion1),
+    Run(edTrial1, edTrial2, When::Version1),
+    Run(edSpecial2, edSpecialicy2, When::Version1),
+    F(edQualify),
+    Run(edQualify2, edQualify3, When::CurrentLayout),
+    Run(edSpecRight1, edSpecRight4),
+    F(edSpecRight5, When::NotRelease4xx2),
+};
+
+constexpr Item kSupplementNpo[] = {
+    F(edTownNPO),
+    Run(edSchoolNPO1, edSchoolNPO4),
+    Run(edSchoolNPO5, edSchoolNPO6, When::CurrentLayout),
+    Run(edSurNameNPO, edBirthDayNPO),
+    Run(edPrevDocumNPO1, edPrevDocumNPO3),
+    Run(edEntryNPO1, edEntryNPO3),
+    Run(edNumToDiplNPO, edDateOutNPO),
+    Run(edEndLernNPO1, edEndLernNPO3),
+    F(edPresentDateNPO),
+    F(edTimeLernNPO),
+    Run(edSpecialNPO1, edExamenNPO3),
+    Run(edExamMoreNPO1, edExamMoreNPO6),
+    F(edExamMoreNPO7, When::CurrentLayout),
+    Run(edQualifyNPO1, edQualifyNPO2),
+    F(edQualifyNPO3, When::CurrentLayout),
+    Run(edSpecRightNPO1, edSpecRightNPO4),
+    F(edSpecRightNPO5, When::NotRelease4xx2),
+};
+
+constexpr Item kAcademic[] = {
+    Run(edSurName4, edBirthDay4),
+    Run(edPrevDocum41, edPrevDocum43),
+    F(edEduDateFrom41),
+    F(edEduDateTo41),
+    Run(edEntry41, edEntry44),
+    F(edFormOfEdu1),
+    F(edEduDateFrom42),
+    F(edEduDateTo42),
+    Run(edEducated41, edEducated44),
+    F(edFormOfEdu2),
+    Run(edSpecial41, edSpecial43),
+    F(edTown4),
+    Run(edSchool41, edSchool46),
+    Run(edNumToDipl4, edPresentDate4),
+    Run(edReason41, edReason46),
+    T(Table::Disciplines4),
+};
+
+constexpr Item kCertSupplement[] = {
+    Run(edSurName7, edBirthDay7), Run(edPrevDocum71, edPrevDocum73), F(edTown7),
+    Run(edSchool71, edSchool74),  Run(edNumToDipl7, edPresentDate7), Run(edQualify71, edQualify76),
+    T(Table::Disciplines7),
+};
+
+constexpr Item kPage2[] = {
+    T(Table::Disciplines),
+    Run(edRukObrazUch2, edYearOut),
+};
+
+constexpr Item kDiplomaExtras[] = {
+    F(edStudentDiplom3), F(edSchoolDiplom3),  F(edSchoolDiplom4),      F(edQualifyDiplom4),
+    F(edQualifyDiplom5), F(edSpecDiplom5),    F(edPresentDateDiplom1), F(edPresentDateDiplom2),
+    F(edDateOutDiplom1), F(edDateOutDiplom2), F(edTimeLern2),
+};
+
+constexpr Item kPage3[] = {
+    Run(edNumToDiplSequel, edRegNoSequel),
+    T(Table::Disciplines8),
+    Run(edRukObrazUch8, edYearOut8),
+};
+
+constexpr Item kCertificateExtras[] = {
+    F(edStudentCertificate3),
+    Run(edSchoolCertificate3, edSchoolCertificate4),
+    Run(edDateOutCertificate1, edDateOutCertificate2),
+    Run(edPresentDateCertificate1, edPresentDateCertificate2),
+    Run(edPredGosAttComCert, edRukObrazUchCert),
+    F(edAddName7),
+    Run(edDate1, edDate3),
+    Run(edQualify5, edQualify6),
+    Run(edNameDoc1, edNameDoc2),
+};
+
+using Block = std::span<const Item>;
+
+// Blocks 1..10 in the order of the current layout.
+const Block kBlocks[] = {kDiploma,  kCertificate,      kSupplementSpo, kSupplementNpo,
+                         kAcademic, kCertSupplement,   kPage2,         kDiplomaExtras,
+                         kPage3,    kCertificateExtras};
+
+// Block order per layout (indices into kBlocks).
+constexpr int kCurrentOrder[] = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9};
+constexpr int kRelease412Order[] = {2, 6, 0, 4, 3, 1, 5, 7, 8, 9};
+
+std::span<const int> blockOrder(DocumentLayout layout) {
+    if (layout == DocumentLayout::Release412)
+        return kRelease412Order;
+    return kCurrentOrder;
+}
+
+bool applies(When w, DocumentLayout layout, int version) {
+    switch (w) {
+        case When::Always:
+            return true;
+        case When::CurrentLayout:
+            return layout == DocumentLayout::Current;
+        case When::NotRelease4xx2:
+            return layout == DocumentLayout::Current || layout == DocumentLayout::Release4233;
+        case When::Version1:
+            return version == 1;
+        case When::NotVersion1:
+            return version != 1;
+    }
+    return false;
+}
+
+constexpr Column kColumns[] = {Column::Discipline, Column::AudTime, Column::Value};
+
+// cbTrial offers two items ("прошел", "прошла").
+constexpr int kTrialItems = 2;
+
+std::optional<int> parseDecimal(std::string_view s) {
+    if (s.empty())
+        return std::nullopt;
+    const char* first = s.data();
+    const char* last = first + s.size();
+    if (*first == '+')
+        ++first;
+    int v = 0;
+    const auto [ptr, ec] = std::from_chars(first, last, v);
+    if (ec != std::errc() || ptr != last || first == last)
+        return std::nullopt;
+    return v;
+}
+
+// The file's lines one by one; past the end every line is empty.
+class LineReader final {
+  public:
+    explicit LineReader(std::string_view text) : text_(text) {}
+
+    std::string_view next() {
+        if (pos_ >= text_.size())
+            return {};
+        std::size_t end = text_.find('\n', pos_);
+        if (end == std::string_view::npos)
+            end = text_.size();
+        std::string_view line = text_.substr(pos_, end - pos_);
+        pos_ = end + 1;
+        if (!line.empty() && line.back() == '\r')
+            line.remove_suffix(1);
+        return line;
+    }
+
+  private:
+    std::string_view text_;
+    std::size_t pos_ = 0;
+};
+
+class BlockReader final {
+  public:
+    BlockReader(std::string_view text, const DocumentReadOptions& o, Document& doc)
+        : lines_(text), options_(o), doc_(doc) {}
+
+    void read(const Item& item) {
+        if (!applies(item.when, options_.layout, options_.format.vellexVersion))
+            return;
+        switch (item.kind) {
+            case Kind::Fields:
+                for (int f = static_cast<int>(item.first); f <= static_cast<int>(item.last); ++f) {
+                    doc_.setText(static_cast<Field>(f), std::string(lines_.next()));
+                }
+                break;
+            case Kind::TrialChoice: {
+                const auto n = parseDecimal(lines_.next());
+                doc_.setChoice(Choice::cbTrial, n && *n >= 0 && *n < kTrialItems ? *n : -1);
+                break;
+            }
+            case Kind::DisciplineTable:
+                readTable(item.table);
+                break;
+        }
+    }
+
+  private:
+    void readTable(Table t) {
+        const int rows = (t == Table::Disciplines && options_.rows86) ? 86 : doc_.rowCount(t);
+        if (options_.format.saveStyle == 0) {
+            for (Column c : kColumns) {
+                for (int r = 1; r <= rows; ++r)
+                    readCell(t, r, c);
+            }
+        } else if (options_.format.saveStyle == 1) {
+            for (int r = 1; r <= rows; ++r) {
+                for (Column c : kColumns)
+                    readCell(t, r, c);
+            }
+        }
+    }
+
+    void readCell(Table t, int row, Column c) {
+        const std::string_view line = lines_.next();
+        doc_.setCell(t, row, c, c == Column::Value ? gradeText(line) : std::string(line));
+    }
+
+    std::string gradeText(std::string_view line) const {
+        if (options_.layout == DocumentLayout::Current || !options_.gradeList) {
+            return std::string(line);
+        }
+        const auto n = parseDecimal(line);
+        if (!n)
+            return std::string(line);
+        if (*n < 0)
+            return {};
+        if (static_cast<std::size_t>(*n) < options_.gradeList->size()) {
+            return (*options_.gradeList)[static_cast<std::size_t>(*n)];
+        }
+        return std::string(line);
+    }
+
+    LineReader lines_;
+    const DocumentReadOptions& options_;
+    Document& doc_;
+};
+
+class BlockWriter final {
+  public:
+    BlockWriter(const Document& doc, const DocumentFileFormat& f) : doc_(doc), format_(f) {}
+
+    void write(const Item& item) {
+        if (!applies(item.when, DocumentLayout::Current, format_.vellexVersion))
+            return;
+        switch (item.kind) {
+            case Kind::Fields:
+                for (int f = static_cast<int>(item.first); f <= static_cast<int>(item.last); ++f) {
+                    line(doc_.text(static_cast<Field>(f)));
+                }
+                break;
+            case Kind::TrialChoice:
+                line(std::to_string(doc_.choice(Choice::cbTrial)));
+                break;
+            case Kind::DisciplineTable:
+                writeTable(item.table);
+                break;
+        }
+    }
+
+    std::string take() { return std::move(out_); }
+
+  private:
+    void writeTable(Table t) {
+        const int rows = doc_.rowCount(t);
+        if (format_.saveStyle == 0) {
+            for (Column c : kColumns) {
+                for (int r = 1; r <= rows; ++r)
+                    line(doc_.cell(t, r, c));
+            }
+        } else if (format_.saveStyle == 1) {
+            for (int r = 1; r <= rows; ++r) {
+                for (Column c : kColumns)
+                    line(doc_.cell(t, r, c));
+            }
+        }
+    }
+
+    void line(std::string_view text) {
+        const std::size_t start = out_.size();
+        out_ += text;
+        for (std::size_t i = start; i < out_.size(); ++i) {
+            if (out_[i] == '\r' || out_[i] == '\n')
+                out_[i] = ' ';
+        }
+        out_ += "\r\n";
+    }
+
+    const Document& doc_;
+    const DocumentFileFormat& format_;
+    std::string out_;
+};
+
+}  // namespace
+
+DocumentFileFormat documentFileFormat(const Settings& s) {
+    return {s.VellexVersion, s.SaveStyle, s.rowsPage2()};
+}
+
+int page2RowsAfterRead(const DocumentReadOptions& options) {
+    int rows = std::clamp(options.format.rowsPage2, 1, kMaxRowsPage2);
+    if (options.rows86 && rows < 86)
+        rows = kMaxRowsPage2;
+    return rows;
+}
+
+bool readDocument(const fs::path& path, const DocumentReadOptions& options, Document& doc,
+                  std::string* error) {
+    std::error_code ec;
+    const auto size = fs::file_size(path, ec);
+    if (!ec && size > kMaxFileBytes) {
+        if (error) {
+            *error = "Не удалось открыть файл «" + pathToUtf8(path) +
+                     "»: файл слишком велик для документа.";
+        }
+        return false;
+    }
+    std::string text;
+    if (!readWholeFile(path, text, error))
+        return false;
+
+    // Read into a copy so that nothing changes unless the whole read succeeds.
+    Document copy = doc;
+    const int rows = page2RowsAfterRead(options);
+    if (copy.rowCount(Table::Disciplines) != rows)
+        copy.rebuildPage2(rows);
+
+    BlockReader reader(text, options, copy);
+    for (int b : blockOrder(options.layout)) {
+        for (const Item& item : kBlocks[b])
+            reader.read(item);
+    }
+    doc = std::move(copy);
+    return true;
+}
+
+std::string documentFileText(const Document& doc, const DocumentFileFormat& format) {
+    BlockWriter writer(doc, format);
+    for (int b : kCurrentOrder) {
+        for (const Item& item : kBlocks[b])
+            writer.write(item);
+    }
+    return writer.take();
+}
+
+bool writeDocument(const fs::path& path, const Document& doc, const DocumentFileFormat& format,
+                   std::string* error) {
+    return writeFileAtomically(path, documentFileText(doc, format), error);
+}
+
+int documentFileLineCount(const DocumentFileFormat& format, int rowsPage2) {
+    const int tableRows = rowsPage2 + 48 + 26 + 34;
+    const int tableLines = (format.saveStyle == 0 || format.saveStyle == 1) ? 3 * tableRows : 0;
+    return 569 - 3 * (48 + 26 + 34) + tableLines;
+}
+
+}  // namespace vellex
