@@ -1,12 +1,206 @@
-// Placeholder until the converter lands.
+// appconv: converts a document file written by an earlier release into the current
+// layout, under the settings of a given "App.ini".
 #include <cstdio>
-#include <cstring>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <system_error>
+#include <vector>
+
+#include "app/document.h"
+#include "app/grade_list.h"
+#include "storage/document_file.h"
+#include "storage/settings.h"
+#include "text/file_io.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using namespace vellex;
+
+constexpr int kExitOk = 0;
+constexpr int kExitFailed = 1;
+constexpr int kExitUsage = 2;
+
+constexpr const char* kHelp =
+    "Использование: appconv --from 1|2|3|86 [--ini App.ini] СТАРЫЙ.app НОВЫЙ.app\n"
+    "\n"
+    "Преобразует документ, сохранённый прежней версией программы, в формат текущей\n"
+    "версии. Исходный файл не изменяется.\n"
+    "\n"
+    "  --from 1    файл версии 4.1.2\n"
+    "  --from 2    файл версии 4.2.2\n"
+    "  --from 3    файл версии 4.2.3.338\n"
+    "  --from 86   файл версии 4.1.2 с 86 строками 2-й страницы приложения\n"
+    "              (результат записывается с 94 строками 2-й страницы)\n"
+    "  --ini ФАЙЛ  файл настроек, с которыми был сохранён документ (версия документа,\n"
+    "              порядок сохранения таблиц, число строк 2-й страницы); рядом с ним\n"
+    "              ищется список оценок eval.dat. Без него берутся настройки по умолчанию.\n"
+    "  --help      эта справка\n";
+
+struct Arguments {
+    std::optional<std::string> from;
+    std::optional<std::string> ini;
+    std::vector<std::string> files;
+    bool help = false;
+};
+
+void fail(const std::string& message) {
+    std::fprintf(stderr, "appconv: %s\n", message.c_str());
+}
+
+int usageError(const std::string& message) {
+    fail(message);
+    std::fputs("Справка: appconv --help\n", stderr);
+    return kExitUsage;
+}
+
+// "--name value" or "--name=value". Returns false when `arg` is not this option; an
+// option without its value sets `error`.
+bool takeOption(std::string_view name, int argc, char** argv, int& i,
+                std::optional<std::string>& out, std::optional<std::string>& error) {
+    const std::string_view arg = argv[i];
+    if (arg == name) {
+        if (i + 1 >= argc) {
+            error = "после " + std::string(name) + " нужно значение";
+        } else {
+            out = argv[++i];
+        }
+        return true;
+    }
+    if (arg.size() > name.size() && arg.substr(0, name.size()) == name && arg[name.size()] == '=') {
+        out = std::string(arg.substr(name.size() + 1));
+        return true;
+    }
+    return false;
+}
+
+// Parses by hand: the converter links the core only. Returns an error text or nothing.
+std::optional<std::string> parse(int argc, char** argv, Arguments& a) {
+    std::optional<std::string> error;
+    for (int i = 1; i < argc && !error; ++i) {
+        const std::string_view arg = argv[i];
+        if (arg == "--help" || arg == "-h") {
+            a.help = true;
+        } else if (takeOption("--from", argc, argv, i, a.from, error) ||
+                   takeOption("--ini", argc, argv, i, a.ini, error)) {
+            continue;
+        } else if (arg.size() > 1 && arg[0] == '-') {
+            error = "неизвестный параметр «" + std::string(arg) + "»";
+        } else {
+            a.files.emplace_back(arg);
+        }
+    }
+    return error;
+}
+
+std::optional<DocumentReadOptions> layoutFor(const std::string& from) {
+    DocumentReadOptions o;
+    if (from == "1") {
+        o.layout = DocumentLayout::Release412;
+    } else if (from == "2") {
+        o.layout = DocumentLayout::Release422;
+    } else if (from == "3") {
+        o.layout = DocumentLayout::Release4233;
+    } else if (from == "86") {
+        o.layout = DocumentLayout::Release412;
+        o.rows86 = true;
+    } else {
+        return std::nullopt;
+    }
+    return o;
+}
+
+bool sameFile(const fs::path& a, const fs::path& b) {
+    std::error_code ec;
+    if (fs::equivalent(a, b, ec))
+        return true;
+    return fs::weakly_canonical(a, ec) == fs::weakly_canonical(b, ec) && !ec;
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
-    if (argc > 1 && std::strcmp(argv[1], "--help") == 0) {
-        std::puts("appconv: преобразование документов старых версий (в разработке).");
-        return 0;
+    Arguments args;
+    if (const auto error = parse(argc, argv, args))
+        return usageError(*error);
+    if (args.help) {
+        std::fputs(kHelp, stdout);
+        return kExitOk;
     }
-    std::fputs("appconv: команда ещё не готова.\n", stderr);
-    return 2;
+    if (!args.from)
+        return usageError("не указана версия исходного файла (--from 1|2|3|86)");
+    auto options = layoutFor(*args.from);
+    if (!options) {
+        return usageError("неизвестная версия «" + *args.from + "»; допустимы 1, 2, 3 и 86");
+    }
+    if (args.files.size() != 2) {
+        return usageError("нужно указать два файла: исходный и новый");
+    }
+    const fs::path in = pathFromUtf8(args.files[0]);
+    const fs::path out = pathFromUtf8(args.files[1]);
+    if (sameFile(in, out)) {
+        fail("новый файл совпадает с исходным «" + pathToUtf8(in) +
+             "»; исходный файл не перезаписывается — укажите другое имя.");
+        return kExitUsage;
+    }
+
+    Settings settings;
+    GradeList grades = builtInGrades();
+    if (args.ini) {
+        const fs::path ini = pathFromUtf8(*args.ini);
+        std::error_code ec;
+        if (!fs::is_regular_file(ini, ec)) {
+            fail("файл настроек «" + pathToUtf8(ini) + "» не найден.");
+            return kExitFailed;
+        }
+        const fs::path folder = ini.has_parent_path() ? ini.parent_path() : fs::path(".");
+        settings.programDir = pathToUtf8(folder) + "/";
+        readSettings(ini, true, settings);
+        std::string gradeError;
+        grades = loadGradeList(folder, &gradeError);
+        if (!gradeError.empty())
+            fail(gradeError);
+    }
+    // A document saved with its own settings keeps the layout values there.
+    if (settings.EachSaveSet) {
+        if (const auto companion = companionSettingsPath(in)) {
+            std::error_code ec;
+            if (fs::is_regular_file(*companion, ec))
+                readSettings(*companion, false, settings);
+        }
+    }
+
+    options->format = documentFileFormat(settings);
+    options->gradeList = &grades;
+    Document doc(settings.rowsPage2());
+    std::string error;
+    if (!readDocument(in, *options, doc, &error)) {
+        fail(error);
+        return kExitFailed;
+    }
+    // The 86-row read grows the page-2 table; the result is then a 94-row document.
+    const bool grew = doc.rowCount(Table::Disciplines) != settings.rowsPage2();
+    if (grew)
+        settings.mode_N_Discipl = 4;
+    if (!writeDocument(out, doc, documentFileFormat(settings), &error)) {
+        fail(error);
+        return kExitFailed;
+    }
+    if (settings.EachSaveSet) {
+        if (const auto companion = companionSettingsPath(out)) {
+            if (!writeSettings(*companion, false, settings, &error)) {
+                fail(error);
+                return kExitFailed;
+            }
+        }
+    }
+    std::printf("Готово: «%s» записан в формате текущей версии.\n", pathToUtf8(out).c_str());
+    if (grew) {
+        std::printf(
+            "2-я страница приложения записана с 94 строками: открывайте файл с настройкой "
+            "«94 строки».\n");
+    }
+    return kExitOk;
 }
