@@ -216,4 +216,10 @@ std::optional<Date> parseDate(std::string_view text, std::string_view format, in
     return parseDate(text, dateOrderOf(format), currentYear, separator);
 }
 
+Date withBirthCentury(const Date& date, int currentYear) {
+    if (date.year <= currentYear)
+        return date;
+    return {date.year - 100, date.month, date.day};
+}
+
 }  // namespace vellex

@@ -64,4 +64,8 @@ std::optional<Date> parseDate(std::string_view text, DateOrder order, int curren
 std::optional<Date> parseDate(std::string_view text, std::string_view format, int currentYear,
                               char separator = '.');
 
+// A birth date after the current year lies a century earlier: "05.03.85" read in 2026 as
+// 2085 is 1985. Other dates come back unchanged.
+Date withBirthCentury(const Date& date, int currentYear);
+
 }  // namespace vellex

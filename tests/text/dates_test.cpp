@@ -102,6 +102,15 @@ TEST(ParseDate, ShortYearsTakeTheCenturyOfToday) {
     EXPECT_EQ(parseDate("1.2.0099", "dd.mm.yy", 2001), (Date{99, 2, 1}));
 }
 
+TEST(ParseDate, BirthDatesAfterThisYearAreACenturyEarlier) {
+    const auto born = parseDate("05.03.85", "dd.mm.yy", 2026);
+    ASSERT_TRUE(born.has_value());
+    EXPECT_EQ(withBirthCentury(*born, 2026), (Date{1985, 3, 5}));
+    EXPECT_EQ(withBirthCentury({2026, 12, 31}, 2026), (Date{2026, 12, 31}));
+    EXPECT_EQ(withBirthCentury({2027, 1, 1}, 2026), (Date{1927, 1, 1}));
+    EXPECT_EQ(withBirthCentury({2096, 2, 29}, 2026), (Date{1996, 2, 29}));
+}
+
 TEST(ParseDate, OtherSeparator) {
     EXPECT_EQ(parseDate("05/03/1985", "dd/mm/yyyy", 2026, '/'), (Date{1985, 3, 5}));
     EXPECT_EQ(parseDate("05.03.1985", "dd/mm/yyyy", 2026, '/'), std::nullopt);
