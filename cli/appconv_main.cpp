@@ -12,6 +12,7 @@
 #include "app/grade_list.h"
 #include "storage/document_file.h"
 #include "storage/settings.h"
+#include "text/cp1251.h"
 #include "text/file_io.h"
 
 namespace {
@@ -156,7 +157,9 @@ int main(int argc, char** argv) {
             return kExitFailed;
         }
         const fs::path folder = ini.has_parent_path() ? ini.parent_path() : fs::path(".");
-        settings.programDir = pathToUtf8(folder) + "/";
+        // Settings texts are CP1251; a folder name CP1251 cannot hold stays as it is.
+        const auto dir = cp1251::fromUtf8(pathToUtf8(folder) + "/");
+        settings.programDir = dir.ok() ? dir.bytes : pathToUtf8(folder) + "/";
         readSettings(ini, true, settings);
         std::string gradeError;
         grades = loadGradeList(folder, &gradeError);

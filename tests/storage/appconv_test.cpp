@@ -22,7 +22,9 @@ struct ToolRun {
 // Runs the built converter (ctest puts its folder into VELLEX_BIN_DIR).
 ToolRun appconv(const test::TempDir& dir, const std::string& args) {
     const char* bin = std::getenv("VELLEX_BIN_DIR");
-    const fs::path exe = fs::path(bin ? bin : "bin") / "appconv";
+    // Run by hand, the test sits beside the programs.
+    const fs::path exe =
+        (bin ? fs::path(bin) : fs::read_symlink("/proc/self/exe").parent_path()) / "appconv";
     const std::string cmd = "'" + exe.string() + "' " + args + " >'" + (dir / "out.txt").string() +
                             "' 2>'" + (dir / "err.txt").string() + "'";
     const int status = std::system(cmd.c_str());

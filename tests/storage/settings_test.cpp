@@ -21,14 +21,7 @@ TEST(SettingsDefaults, OnlyTheSectionGivesTheTableDefaults) {
     EXPECT_EQ(s.DeltaX1, 0);
     EXPECT_EQ(s.DoubleStrDeltaY1, 1);
     EXPECT_EQ(s.DoubleStrDeltaY2, 1);
-    EXPECT_EQ(s.VellexVersion, 2);
-    EXPECT_EQ(s.MainWidth, 600);
-    EXPECT_EQ(s.MainHeigh, 480);
-    EXPECT_EQ(s.FontSizeApp7Town, 9);
-    EXPECT_EQ(s._deltaLine0, 33);
-    EXPECT_EQ(s.SplitField, ";");
     EXPECT_EQ(s.DisciplinesFileName, "/opt/vellex/disciplines.csv");
-    EXPECT_EQ(s.AdjustTown, kAlignCenter);
     EXPECT_EQ(s.rowsPage2(), 54);
 }
 
