@@ -161,14 +161,15 @@ int sizeSetting(const Settings& s, SizeGroup g) {
 
 }  // namespace
 
-PlacedBoxes placeCertificate(TReport& report, const Settings& s, int variant, int edition) {
+PlacedBoxes placeCertificate(TReport& report, const Document& doc, const Settings& s, int variant,
+                             int edition) {
     // Only item 1 is the landscape blank; no item chosen prints on the portrait one.
     const bool landscape = variant == 1;
     edition = layoutEdition(edition);
     TReportPage& page = startSheet(report);
     PlacedBoxes placed;
 
-    if (s.CopySign)
+    if (doc.flag(Flag::cbCopySignDbl))
         placed.duplicate = placeDuplicateMark(page, kDuplicate[landscape ? 1 : 0]);
 
     const std::array<int, 4> m{s.midDeltaYCert1, s.midDeltaYCert2, s.midDeltaYCert3,
@@ -229,7 +230,7 @@ void layoutCertificate(const Document& doc, const Settings& settings, const Shee
     const bool bold = options.certBold.value_or(doc.flag(Flag::cbBold_Certificate));
     const bool italic = options.certItalic.value_or(doc.flag(Flag::cbItalic_Certificate));
     const int edition = layoutEdition(settings.VellexVersion);
-    const PlacedBoxes placed = placeCertificate(report, settings, variant, edition);
+    const PlacedBoxes placed = placeCertificate(report, doc, settings, variant, edition);
     fillCertificate(placed, doc, settings, edition, bold, italic);
 }
 

@@ -11,9 +11,10 @@ struct Settings;
 struct SheetOptions;
 
 // Placement stage: clears the report and places every box of the variant and edition, the
-// duplicate mark first when "CopySign" is set. The cumulative block shifts
-// midDeltaYCert1…4 are folded in here (editions 0 and 1).
-PlacedBoxes placeCertificate(TReport& report, const Settings& settings, int variant, int edition);
+// duplicate mark first when "Дубликат" (cbCopySignDbl) is ticked. The cumulative block
+// shifts midDeltaYCert1…4 are folded in here (editions 0 and 1).
+PlacedBoxes placeCertificate(TReport& report, const Document& doc, const Settings& settings,
+                             int variant, int edition);
 
 // Content stage on the boxes `placeCertificate` made: one bold and one italic switch for
 // the sheet, the sheet shift, block font sizes and the texts.

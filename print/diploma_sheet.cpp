@@ -229,7 +229,8 @@ int diplomaVariant(const Document& doc) {
     return v >= 0 && v <= 3 ? v : 0;
 }
 
-PlacedBoxes placeDiploma(TReport& report, const Settings& s, int variant, int edition) {
+PlacedBoxes placeDiploma(TReport& report, const Document& doc, const Settings& s, int variant,
+                         int edition) {
     if (variant < 0 || variant > 3)
         variant = 0;
     edition = layoutEdition(edition);
@@ -237,7 +238,7 @@ PlacedBoxes placeDiploma(TReport& report, const Settings& s, int variant, int ed
     TReportPage& page = startSheet(report);
     PlacedBoxes placed;
 
-    if (s.CopySign)
+    if (doc.flag(Flag::cbCopySign))
         placed.duplicate = placeDuplicateMark(page, kDuplicate[static_cast<std::size_t>(variant)]);
 
     // The older blanks' boxes are made first in every edition; the 2010 blank moves them.
@@ -310,7 +311,7 @@ void fillDiploma(const PlacedBoxes& placed, const Document& doc, const Settings&
 
 void layoutDiploma(const Document& doc, const Settings& settings, TReport& report) {
     const int edition = layoutEdition(settings.VellexVersion);
-    const PlacedBoxes placed = placeDiploma(report, settings, diplomaVariant(doc), edition);
+    const PlacedBoxes placed = placeDiploma(report, doc, settings, diplomaVariant(doc), edition);
     fillDiploma(placed, doc, settings, edition);
 }
 

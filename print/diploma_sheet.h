@@ -14,9 +14,10 @@ struct Settings;
 int diplomaVariant(const Document& doc);
 
 // Placement stage: clears the report and places every box of the variant and edition,
-// the duplicate mark first when "CopySign" is set. The block shifts midDeltaYDiplom1…5
-// are folded in here (editions 0 and 1).
-PlacedBoxes placeDiploma(TReport& report, const Settings& settings, int variant, int edition);
+// the duplicate mark first when "Дубликат" (cbCopySign) is ticked. The block shifts
+// midDeltaYDiplom1…5 are folded in here (editions 0 and 1).
+PlacedBoxes placeDiploma(TReport& report, const Document& doc, const Settings& settings,
+                         int variant, int edition);
 
 // Content stage on the boxes `placeDiploma` made: bold per block, italic, the sheet
 // shift, block font sizes and the texts.

@@ -103,10 +103,17 @@ Document namedDocument() {
     return doc;
 }
 
+// The same with "Дубликат" ticked on the certificate page.
+Document duplicateDocument() {
+    Document doc = namedDocument();
+    doc.setFlag(Flag::cbCopySignDbl, true);
+    return doc;
+}
+
 TReport layout(const Document& doc, const Settings& s, int variant, int edition, bool bold = false,
                bool italic = false) {
     TReport report;
-    const PlacedBoxes placed = placeCertificate(report, s, variant, edition);
+    const PlacedBoxes placed = placeCertificate(report, doc, s, variant, edition);
     fillCertificate(placed, doc, s, edition, bold, italic);
     return report;
 }
@@ -166,10 +173,9 @@ TEST_P(CertificateBlank, PlacesEveryBoxOfTheBlank) {
 TEST_P(CertificateBlank, DuplicateMarkIsFirstShiftedWithTheSheetAndNeverRestyled) {
     const auto [variant, edition] = GetParam();
     Settings s;
-    s.CopySign = true;
     s.CertificateDeltaX = -6;
     s.CertificateDeltaY = 9;
-    const TReport r = layout(namedDocument(), s, variant, edition, false, false);
+    const TReport r = layout(duplicateDocument(), s, variant, edition, false, false);
     const auto& first = *pageByIndex(r, 0).objects.front();
     ASSERT_EQ(first.role, "duplicate");
     EXPECT_EQ(first.left, kDuplicate[variant].left - 6);
@@ -223,9 +229,7 @@ INSTANTIATE_TEST_SUITE_P(AllBlanks, CertificateBlank, testing::ValuesIn(kBlanks)
 // --- Placement order ---
 
 TEST(CertificateOrder, OlderBoxesFirstThenThe2010Additions) {
-    Settings s;
-    s.CopySign = true;
-    const TReport r = layout(namedDocument(), s, 0, 2);
+    const TReport r = layout(duplicateDocument(), Settings{}, 0, 2);
     std::vector<std::string> roles;
     for (const auto& b : pageByIndex(r, 0).objects)
         roles.push_back(b->role);
@@ -371,10 +375,9 @@ TEST(CertificateFontSizes, ZeroKeepsTenPoints) {
 TEST(CertificateChoices, Edition1PrintsExactlyAsEdition0) {
     Settings s;
     s.midDeltaYCert2 = 3;
-    s.CopySign = true;
     for (int variant : {0, 1}) {
-        const auto e0 = geometry(layout(namedDocument(), s, variant, 0));
-        const auto e1 = geometry(layout(namedDocument(), s, variant, 1));
+        const auto e0 = geometry(layout(duplicateDocument(), s, variant, 0));
+        const auto e1 = geometry(layout(duplicateDocument(), s, variant, 1));
         ASSERT_EQ(e0.size(), e1.size());
         for (const auto& [role, b] : e0) {
             EXPECT_EQ(e1.at(role).left, b.left) << role;

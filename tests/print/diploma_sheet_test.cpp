@@ -149,7 +149,7 @@ Document namedDocument() {
 
 TReport layout(const Document& doc, const Settings& s, int variant, int edition) {
     TReport report;
-    const PlacedBoxes placed = placeDiploma(report, s, variant, edition);
+    const PlacedBoxes placed = placeDiploma(report, doc, s, variant, edition);
     fillDiploma(placed, doc, s, edition);
     return report;
 }
@@ -215,12 +215,12 @@ TEST_P(DiplomaBlank, PlacesEveryBoxOfTheBlank) {
 TEST_P(DiplomaBlank, DuplicateMarkIsFirstAndLeavesTheOtherBoxesAlone) {
     const auto [variant, edition] = GetParam();
     Settings s;
-    s.CopySign = true;
     s.DiplomDeltaX = 3;
     s.DiplomDeltaY = -4;
-    const Document doc = namedDocument();
+    Document doc = namedDocument();
+    doc.setFlag(Flag::cbCopySign, true);
     const TReport with = layout(doc, s, variant, edition);
-    s.CopySign = false;
+    doc.setFlag(Flag::cbCopySign, false);
     const TReport without = layout(doc, s, variant, edition);
 
     const auto& first = *pageByIndex(with, 0).objects.front();
@@ -282,9 +282,9 @@ INSTANTIATE_TEST_SUITE_P(AllBlanks, DiplomaBlank, testing::ValuesIn(kBlanks), bl
 // --- Placement order ---
 
 TEST(DiplomaOrder, TownBeforeTheUpperLineAndThe2010BoxesLast) {
-    Settings s;
-    s.CopySign = true;
-    const Document doc = namedDocument();
+    const Settings s;
+    Document doc = namedDocument();
+    doc.setFlag(Flag::cbCopySign, true);
     std::vector<std::string> roles;
     const TReport older = layout(doc, s, 0, 0);
     for (const auto& b : pageByIndex(older, 0).objects)
@@ -518,12 +518,12 @@ TEST(DiplomaStyles, EachBoldFlagBoldsItsBlockOnly) {
 }
 
 TEST(DiplomaStyles, ItalicSparesTheRegistrationNumberAndTheOlderDateOfIssue) {
-    Settings s;
-    s.CopySign = true;
+    const Settings s;
     for (const Blank& blank : kBlanks) {
         SCOPED_TRACE("variant " + std::to_string(blank.variant) + " edition " +
                      std::to_string(blank.edition));
         Document doc = namedDocument();
+        doc.setFlag(Flag::cbCopySign, true);
         doc.setFlag(Flag::cbItalic_Diplom, true);
         const TReport r = layout(doc, s, blank.variant, blank.edition);
         for (const auto& b : pageByIndex(r, 0).objects) {
@@ -602,12 +602,12 @@ TEST(DiplomaChoices, DispatchTakesTheVariantFromTheDocumentAndTheEditionFromSett
 }
 
 TEST(DiplomaChoices, PrintingAgainLeavesNothingOfTheLastSheet) {
-    Settings s;
-    s.CopySign = true;
     TReport r;
-    const Document doc = namedDocument();
-    placeDiploma(r, s, 2, 2);
-    const PlacedBoxes placed = placeDiploma(r, Settings{}, 0, 0);
+    Document doc = namedDocument();
+    doc.setFlag(Flag::cbCopySign, true);
+    placeDiploma(r, doc, Settings{}, 2, 2);
+    doc.setFlag(Flag::cbCopySign, false);
+    const PlacedBoxes placed = placeDiploma(r, doc, Settings{}, 0, 0);
     fillDiploma(placed, doc, Settings{}, 0);
     ASSERT_EQ(r.pages.size(), 1u);
     expectPage(r, expectedBoxes(0, 0));
