@@ -1,7 +1,11 @@
 #include "print/sheet.h"
 
+#include "print/academic_sheet.h"
 #include "print/certificate_sheet.h"
+#include "print/certificate_supplement_sheet.h"
 #include "print/diploma_sheet.h"
+#include "print/supplement_npo_sheet.h"
+#include "print/supplement_spo_sheet.h"
 
 namespace vellex {
 
@@ -55,11 +59,19 @@ bool layoutSheet(SheetKind kind, const Document& doc, const Settings& settings,
         case SheetKind::Certificate:
             layoutCertificate(doc, settings, options, report);
             return true;
-        case SheetKind::SupplementSpo:
-        case SheetKind::Page2:
         case SheetKind::Academic:
+            layoutAcademic(doc, settings, report);
+            return true;
         case SheetKind::SupplementNpo:
+            layoutSupplementNpo(doc, settings, report);
+            return true;
         case SheetKind::CertificateSupplement:
+            layoutCertificateSupplement(doc, settings, report);
+            return true;
+        case SheetKind::SupplementSpo:
+            layoutSupplementSpoSheet(doc, settings, report);
+            return true;
+        case SheetKind::Page2:
         case SheetKind::Page3:
             break;
     }
