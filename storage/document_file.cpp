@@ -22,9 +22,9 @@ constexpr std::uintmax_t kMaxFileBytes = 256u * 1024u * 1024u;
 // Which variants of the file a block line belongs to.
 enum class When : std::uint8_t {
     Always,
-    CurrentLayout,   // lines the older layouts lack
-    NotRelease4xx2,  // the fifth specialty/profession line: current layout and 4.2.3.338
-    Version1,        // the 2007/2008 edition's extra lines of block 3
+    CurrentLayout,         // lines the older layouts lack
+    CurrentOrRelease4233,  // the fifth specialty/profession line: current layout and 4.2.3.338
+    Version1,              // the 2007/2008 edition's extra lines of block 3
     NotVersion1,
 };
 
@@ -104,7 +104,7 @@ constexpr Item kSupplementSpo[] = {
     F(edQualify),
     Run(edQualify2, edQualify3, When::CurrentLayout),
     Run(edSpecRight1, edSpecRight4),
-    F(edSpecRight5, When::NotRelease4xx2),
+    F(edSpecRight5, When::CurrentOrRelease4233),
 };
 
 constexpr Item kSupplementNpo[] = {
@@ -124,7 +124,7 @@ constexpr Item kSupplementNpo[] = {
     Run(edQualifyNPO1, edQualifyNPO2),
     F(edQualifyNPO3, When::CurrentLayout),
     Run(edSpecRightNPO1, edSpecRightNPO4),
-    F(edSpecRightNPO5, When::NotRelease4xx2),
+    F(edSpecRightNPO5, When::CurrentOrRelease4233),
 };
 
 constexpr Item kAcademic[] = {
@@ -204,7 +204,7 @@ bool applies(When w, DocumentLayout layout, int version) {
             return true;
         case When::CurrentLayout:
             return layout == DocumentLayout::Current;
-        case When::NotRelease4xx2:
+        case When::CurrentOrRelease4233:
             return layout == DocumentLayout::Current || layout == DocumentLayout::Release4233;
         case When::Version1:
             return version == 1;
