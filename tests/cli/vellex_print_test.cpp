@@ -1,0 +1,198 @@
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <nlohmann/json.hpp>
+
+#include "app/document.h"
+#include "print/sheet.h"
+#include "storage/document_file.h"
+#include "tests/support/test_support.h"
+
+namespace vellex {
+namespace {
+
+using test::cp;
+
+struct Result {
+    int exit = -1;
+    std::string out, err;
+};
+
+std::string binDir() {
+    const char* dir = std::getenv("VELLEX_BIN_DIR");
+    return dir ? dir : ".";
+}
+
+std::string quote(const std::string& s) {
+    std::string q = "'";
+    for (char c : s)
+        q += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    return q + "'";
+}
+
+// Runs vellex-print as a batch job would: no display, its own program folder.
+class VellexPrint : public testing::Test {
+  protected:
+    void SetUp() override { chmod(runtime_.path().c_str(), 0700); }
+
+    Result run(const std::vector<std::string>& args) {
+        std::string cmd = "env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM XDG_RUNTIME_DIR=" +
+                          quote(runtime_.path().string()) +
+                          " VELLEX_PROGRAM_DIR=" + quote(programDir_.path().string()) + " " +
+                          quote(binDir() + "/vellex-print");
+        for (const auto& a : args)
+            cmd += " " + quote(a);
+        const auto out = dir_ / "stdout", err = dir_ / "stderr";
+        cmd += " >" + quote(out.string()) + " 2>" + quote(err.string());
+        const int status = std::system(cmd.c_str());
+        Result r;
+        r.exit = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+        r.out = test::readFile(out);
+        r.err = test::readFile(err);
+        return r;
+    }
+
+    std::string path(std::string_view name) const { return (dir_ / name).string(); }
+
+    test::TempDir runtime_, programDir_, dir_;
+};
+
+TEST_F(VellexPrint, HelpIsRussianAndNamesEverySheet) {
+    const Result r = run({"--help"});
+    EXPECT_EQ(r.exit, 0);
+    EXPECT_NE(r.out.find("Использование"), std::string::npos);
+    for (const SheetInfo& s : sheetTable())
+        EXPECT_NE(r.out.find(std::string(s.cliName)), std::string::npos) << s.cliName;
+}
+
+struct BadRow {
+    const char* name;
+    std::vector<std::string> args;
+    const char* message;
+};
+
+class BadCommandLine : public VellexPrint, public testing::WithParamInterface<BadRow> {};
+
+TEST_P(BadCommandLine, RefusedInRussianWithoutOutput) {
+    std::vector<std::string> args = GetParam().args;
+    for (auto& a : args)
+        if (a == "OUT")
+            a = path("out.pdf");
+    const Result r = run(args);
+    EXPECT_NE(r.exit, 0);
+    EXPECT_NE(r.err.find(GetParam().message), std::string::npos) << r.err;
+    EXPECT_FALSE(std::filesystem::exists(path("out.pdf")));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, BadCommandLine,
+    testing::Values(
+        BadRow{"noSheet", {"--out", "OUT"}, "Не указан лист"},
+        BadRow{"unknownSheet", {"--sheet", "passport", "--out", "OUT"}, "Неизвестный лист"},
+        BadRow{"unknownOption",
+               {"--sheet", "diploma", "--fast", "--out", "OUT"},
+               "Неизвестный параметр"},
+        BadRow{"noOutput", {"--sheet", "diploma"}, "Не указан файл результата"},
+        BadRow{"badFormat",
+               {"--sheet", "diploma", "--format", "png", "--out", "OUT"},
+               "Неизвестный формат"},
+        BadRow{"badVariant",
+               {"--sheet", "certificate", "--cert-variant", "2", "--out", "OUT"},
+               "Вариант свидетельства"},
+        BadRow{"copiesWithoutPrinter",
+               {"--sheet", "diploma", "--copies", "2", "--out", "OUT"},
+               "только вместе с --printer"},
+        BadRow{
+            "zeroCopies", {"--sheet", "diploma", "--printer", "p", "--copies", "0"}, "Число копий"},
+        BadRow{"outAndPrinter",
+               {"--sheet", "diploma", "--printer", "p", "--out", "OUT"},
+               "либо --out, либо --printer"},
+        BadRow{"missingSettings",
+               {"--sheet", "diploma", "--ini", "/nonexistent/App.ini", "--out", "OUT"},
+               "Файл настроек «/nonexistent/App.ini» не найден"},
+        BadRow{"missingDocument",
+               {"--sheet", "diploma", "--doc", "/nonexistent/a.app", "--out", "OUT"},
+               "Файл документа «/nonexistent/a.app» не найден"},
+        BadRow{"unknownPrinter",
+               {"--sheet", "diploma", "--printer", "Нет такого принтера"},
+               "Принтер «Нет такого принтера» не найден"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(VellexPrint, JsonOfEverySheetOrASayingError) {
+    for (const SheetInfo& s : sheetTable()) {
+        SCOPED_TRACE(std::string(s.cliName));
+        const std::string out = path(std::string(s.cliName) + ".json");
+        const Result r = run({"--sheet", std::string(s.cliName), "--format", "json", "--out", out});
+        if (r.exit != 0) {
+            // A sheet that has no layout yet says so, by its Russian name.
+            EXPECT_NE(r.err.find("ещё не реализован"), std::string::npos) << r.err;
+            EXPECT_NE(r.err.find(std::string(s.title)), std::string::npos) << r.err;
+            continue;
+        }
+        const auto json = nlohmann::json::parse(test::readFile(out));
+        EXPECT_EQ(json["page"]["width"], 752);
+        EXPECT_EQ(json["page"]["height"], 1071);
+        ASSERT_TRUE(json["boxes"].is_array());
+        EXPECT_FALSE(json["boxes"].empty());
+        for (const auto& box : json["boxes"]) {
+            for (const char* key :
+                 {"left", "top", "width", "height", "adjust", "fontSize", "bold", "italic"})
+                EXPECT_TRUE(box.contains(key)) << key;
+            EXPECT_TRUE(box["text"].is_array());
+        }
+    }
+}
+
+TEST_F(VellexPrint, OpensTheDocumentAndWritesPdfWithoutDisplay) {
+    Document doc;
+    doc.setText(Field::edStudentDiplom1, cp("Иванову Петру"));
+    std::string error;
+    ASSERT_TRUE(writeDocument(path("ivanov.app"), doc, DocumentFileFormat{}, &error)) << error;
+
+    const Result json = run({"--sheet", "diploma", "--doc", path("ivanov.app"), "--format", "json",
+                             "--out", path("d.json")});
+    ASSERT_EQ(json.exit, 0) << json.err;
+    bool found = false;
+    const auto laidOut = nlohmann::json::parse(test::readFile(path("d.json")));
+    for (const auto& box : laidOut["boxes"])
+        for (const auto& line : box["text"])
+            found = found || line == "Иванову Петру";
+    EXPECT_TRUE(found);
+
+    const Result pdf =
+        run({"--sheet", "diploma", "--doc", path("ivanov.app"), "--out", path("d.pdf")});
+    ASSERT_EQ(pdf.exit, 0) << pdf.err;
+    ASSERT_EQ(
+        std::system(("pdftotext " + quote(path("d.pdf")) + " " + quote(path("d.txt"))).c_str()), 0);
+    EXPECT_NE(test::readFile(path("d.txt")).find("Иванову Петру"), std::string::npos);
+}
+
+TEST_F(VellexPrint, CertificateOptionsOverrideTheDocument) {
+    auto layout = [&](std::vector<std::string> extra) {
+        std::vector<std::string> args{"--sheet", "certificate", "--format",
+                                      "json",    "--out",       path("c.json")};
+        args.insert(args.end(), extra.begin(), extra.end());
+        const Result r = run(args);
+        EXPECT_EQ(r.exit, 0) << r.err;
+        return nlohmann::json::parse(test::readFile(path("c.json")))["boxes"];
+    };
+    const auto portrait = layout({"--cert-variant", "0"});
+    const auto landscape = layout({"--cert-variant", "1", "--cert-bold", "--cert-italic"});
+    auto count = [](const nlohmann::json& boxes, auto pred) {
+        int n = 0;
+        for (const auto& b : boxes)
+            n += pred(b) ? 1 : 0;
+        return n;
+    };
+    const auto turned = [](const auto& b) { return (b["adjust"].template get<int>() & 4) != 0; };
+    const auto boldItalic = [](const auto& b) { return b["bold"] == true && b["italic"] == true; };
+    EXPECT_EQ(count(portrait, turned), 0);
+    EXPECT_GT(count(landscape, turned), 0);
+    EXPECT_EQ(count(portrait, boldItalic), 0);
+    EXPECT_GT(count(landscape, boldItalic), 0);
+}
+
+}  // namespace
+}  // namespace vellex
