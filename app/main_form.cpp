@@ -1,0 +1,1152 @@
+#include "app/main_form.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QProcess>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QSignalBlocker>
+#include <QStandardPaths>
+#include <QStyle>
+#include <QTabWidget>
+#include <QToolButton>
+#include <system_error>
+
+#include "app/about_dialog.h"
+#include "app/file_dialog_form.h"
+#include "app/gui_text.h"
+#include "app/message_form.h"
+#include "app/name_search.h"
+#include "app/page_layout.h"
+#include "app/program_dir.h"
+#include "report/preview_dialog.h"
+#include "storage/startup_state.h"
+#include "text/clock.h"
+#include "text/cp1251.h"
+#include "text/file_io.h"
+
+namespace vellex {
+namespace fs = std::filesystem;
+namespace {
+
+constexpr int kMinWidth = 600;
+constexpr int kMinHeight = 480;
+constexpr int kPagesTop = 84;
+
+const QString kVersionSuffix = QStringLiteral(" (v%1)").arg(QString::fromLatin1(kProgramVersion));
+
+QString utf8(const char* s) {
+    return QString::fromUtf8(s);
+}
+
+TMainForm::PreviewHook& previewHook() {
+    static TMainForm::PreviewHook h;
+    return h;
+}
+
+// ---- The menu, as the operator sees it.
+enum class Menu { File, Service, List, Help };
+struct MenuEntry {
+    Menu menu;
+    const char* name;  // nullptr: a separator
+    const char* caption;
+    const char* shortcut;
+    void (TMainForm::*handler)();
+};
+
+constexpr MenuEntry kMenu[] = {
+    {Menu::File, "mnOpen", "&Открыть...", "F3", &TMainForm::mnOpenClick},
+    {Menu::File, "mnOpenOldInNew",
+     "Открыть старый формат в новых настройках 2-й стр. Приложения...", nullptr,
+     &TMainForm::mnOpenOldInNewClick},
+    {Menu::File, "mnOpenOldInNew2", "Открыть данные из версии 4.1.2...", nullptr,
+     &TMainForm::mnOpenOldInNew2Click},
+    {Menu::File, "mnOpenOldInNew3", "Открыть данные из версии 4.2.2...", nullptr,
+     &TMainForm::mnOpenOldInNew3Click},
+    {Menu::File, "mnOpenOldInNew4", "Открыть данные из версии 4.2.3.338...", nullptr,
+     &TMainForm::mnOpenOldInNew4Click},
+    {Menu::File, nullptr, nullptr, nullptr, nullptr},
+    {Menu::File, "mnRunConverter",
+     "Конвертировать данные (преобразовать данные из других версий)...", nullptr,
+     &TMainForm::mnRunConverterClick},
+    {Menu::File, nullptr, nullptr, nullptr, nullptr},
+    {Menu::File, "mnSave", "&Сохранить...", "F2", &TMainForm::mnSaveClick},
+    {Menu::File, nullptr, nullptr, nullptr, nullptr},
+    {Menu::File, "mnPrintSheetDiplom", "Печать Диплома...", nullptr,
+     &TMainForm::mnPrintSheetDiplomClick},
+    {Menu::File, "mnPrintSheet1", "Печать 1-й стр. Приложения к Диплому...", nullptr,
+     &TMainForm::mnPrintSheet1Click},
+    {Menu::File, "mnPrintSheet2", "Печать 2-й стр. Справки / Приложения...", nullptr,
+     &TMainForm::mnPrintSheet2Click},
+    {Menu::File, "mnPrintSheet8", "Печать 3-й стр. Продолжения к приложению...", nullptr,
+     &TMainForm::mnPrintSheet8Click},
+    {Menu::File, "mnPrintSheet4", "Печать 1-й стр. Академической Справки...", nullptr,
+     &TMainForm::mnPrintSheet4Click},
+    {Menu::File, "mnPrintSheet5", "Печать 1-й стр. Приложения к Диплому (НПО)...", nullptr,
+     &TMainForm::mnPrintSheet5Click},
+    {Menu::File, "mnPrintSheetCertificate", "Печать Сертификата...", nullptr,
+     &TMainForm::mnPrintSheetCertificateClick},
+    {Menu::File, "mnPrintSheet7", "Печать 1-й стр. Приложения к Сертификату...", nullptr,
+     &TMainForm::mnPrintSheet7Click},
+    {Menu::File, nullptr, nullptr, nullptr, nullptr},
+    {Menu::File, "mnExit", "Вы&ход", nullptr, &TMainForm::mnExitClick},
+    {Menu::Service, "mnCopyDiplomDataToApps", "Копировать данные из Диплома в Приложения", nullptr,
+     &TMainForm::mnCopyDiplomDataToAppsClick},
+    {Menu::Service, "mnCopyAppSPODataToAppNPO",
+     "Копировать данные из Приложения (СПО) в Приложение (НПО)", nullptr,
+     &TMainForm::mnCopyAppSPODataToAppNPOClick},
+    {Menu::Service, "mnCopyAppNPODataToAppSPO",
+     "Копировать данные из Приложения (НПО) в Приложение (СПО)", nullptr,
+     &TMainForm::mnCopyAppNPODataToAppSPOClick},
+    {Menu::Service, "mnCopyAppSPODataToDiplom", "Копировать данные из Приложения (СПО) в Диплом",
+     nullptr, &TMainForm::mnCopyAppSPODataToDiplomClick},
+    {Menu::Service, "mnCopyAppNPODataToDiplom", "Копировать данные из Приложения (НПО) в Диплом",
+     nullptr, &TMainForm::mnCopyAppNPODataToDiplomClick},
+    {Menu::Service, "mnCopyCertificateDataToCertApps",
+     "Копировать данные из Свидетельства в Приложение к Свидетельству", nullptr,
+     &TMainForm::mnCopyCertificateDataToCertAppsClick},
+    {Menu::Service, nullptr, nullptr, nullptr, nullptr},
+    {Menu::Service, "mnSettings", "&Настройки", "Ctrl+S", &TMainForm::mnSettingsClick},
+    {Menu::List, "mnStudentsList", "Студенты", nullptr, &TMainForm::mnStudentsListClick},
+    {Menu::List, "mnDisciplinesList", "Дисциплины", nullptr, &TMainForm::mnDisciplinesListClick},
+    {Menu::List, "mnResultsList", "Дисциплины, часы, оценки...", nullptr,
+     &TMainForm::mnResultsListClick},
+    {Menu::List, nullptr, nullptr, nullptr, nullptr},
+    {Menu::List, "mnListParam", "&Параметры", nullptr, &TMainForm::mnListParamClick},
+    {Menu::Help, "mnAbout", "О программе...", nullptr, &TMainForm::mnAboutClick},
+};
+
+constexpr const char* kMenuTitles[] = {"&Файл", "&Сервис", "Список", "&?"};
+constexpr const char* kMenuNames[] = {"mnFile", "mnService", "mnList", "mnHelp"};
+
+// ---- The toolbar, left to right. Widths of the print buttons 2, 4, 6 and 7 follow the
+// window's width (FormResize); `left` < 0 means "right after the button before".
+enum class Icon { None, Open, Save, Settings, About };
+struct ToolEntry {
+    const char* name;
+    const char* caption;
+    const char* hint;
+    Icon icon;
+    int left, width;
+    void (TMainForm::*handler)();
+};
+
+constexpr ToolEntry kTools[] = {
+    {"sbtOpen", "", "Открыть настройки", Icon::Open, 4, 25, &TMainForm::mnOpenClick},
+    {"sbtSave", "", "Сохранить настройки", Icon::Save, 29, 25, &TMainForm::mnSaveClick},
+    {"sbtSet", "", "", Icon::Settings, 58, 25, &TMainForm::sbtSetClick},
+    {"sbtPrint3", "Диплом", "Печать Диплома...", Icon::None, 88, 52,
+     &TMainForm::mnPrintSheetDiplomClick},
+    {"sbtPrint1", "СПО", "Печать 1-й стр. Приложения к Диплому...", Icon::None, -1, 36,
+     &TMainForm::mnPrintSheet1Click},
+    {"sbtPrint5", "НПО", "Печать 1-й стр. Приложения к Диплому (НПО)...", Icon::None, -1, 36,
+     &TMainForm::mnPrintSheet5Click},
+    {"sbtPrint2", "Прил", "Печать 2-й стр. Справки / Приложения...", Icon::None, -1, 55,
+     &TMainForm::mnPrintSheet2Click},
+    {"sbtPrint8", "3", "Печать третьей страницы...", Icon::None, -1, 25,
+     &TMainForm::mnPrintSheet8Click},
+    {"sbtPrint4", "Справка", "Печать 1-й стр. Академической Справки...", Icon::None, -1, 72,
+     &TMainForm::mnPrintSheet4Click},
+    {"sbtPrint6", "С", "Печать Сертификата...", Icon::None, -1, 43,
+     &TMainForm::mnPrintSheetCertificateClick},
+    {"sbtPrint7", "ПС", "Печать 1-й стр. Приложения к Сертификату...", Icon::None, -1, 46,
+     &TMainForm::mnPrintSheet7Click},
+    {"sbtAbout", "", "О программе", Icon::About, 494, 25, &TMainForm::mnAboutClick},
+    {"bbExit", "Выход", "", Icon::None, 520, 72, &TMainForm::mnExitClick},
+};
+enum ToolIndex {
+    kPrint2 = 6,
+    kPrint8 = 7,
+    kPrint4 = 8,
+    kPrint6 = 9,
+    kPrint7 = 10,
+    kAbout = 11,
+    kExit = 12
+};
+
+// The page buttons that share a command with the menu.
+struct PageButton {
+    const char* name;
+    void (TMainForm::*handler)();
+};
+constexpr PageButton kPageButtons[] = {
+    {"bbPrintSheet3", &TMainForm::mnPrintSheetDiplomClick},
+    {"bbPrintSheet1", &TMainForm::mnPrintSheet1Click},
+    {"bbPrintSheet2", &TMainForm::mnPrintSheet2Click},
+    {"bbPrintSheet8", &TMainForm::mnPrintSheet8Click},
+    {"bbPrintSheet4", &TMainForm::mnPrintSheet4Click},
+    {"bbPrintSheet5", &TMainForm::mnPrintSheet5Click},
+    {"bbPrintSheet6", &TMainForm::mnPrintSheetCertificateClick},
+    {"bbPrintSheet7", &TMainForm::mnPrintSheet7Click},
+    {"sbtCopyToAppLists", &TMainForm::mnCopyDiplomDataToAppsClick},
+    {"sbtCopyToCertAppList", &TMainForm::mnCopyCertificateDataToCertAppsClick},
+    {"btnAddExamMoreFromMemo", &TMainForm::btnAddExamMoreFromMemoClick},
+    {"btnAddExamMoreFromMemoNPO", &TMainForm::btnAddExamMoreFromMemoNPOClick},
+};
+
+// Captions of the width-following toolbar buttons: (below this width, caption), the
+// last row without a limit.
+struct WidthCaption {
+    int below;
+    const char* caption;
+};
+constexpr WidthCaption kPrint2Captions[] = {{76, "Прил"}, {96, "Прил-ние"}, {0, "Приложение"}};
+constexpr WidthCaption kPrint4Captions[] = {
+    {111, "Справка"}, {156, "Академ Справка"}, {0, "Академическая Справка"}};
+// "C" and "ПC" end in a Latin C, as the short captions always have.
+constexpr WidthCaption kPrint6Captions[] = {{106, "C"}, {0, "Свидетельство"}};
+constexpr WidthCaption kPrint7Captions[] = {
+    {116, "ПC"}, {181, "Прил к Свидет-ву"}, {0, "Приложение к Свидетельству"}};
+
+template <size_t N>
+QString captionForWidth(const WidthCaption (&table)[N], int width) {
+    for (const WidthCaption& c : table) {
+        if (c.below == 0 || width < c.below) {
+            return utf8(c.caption);
+        }
+    }
+    return {};
+}
+
+// The settings file's texts are CP1251; the program folder's name usually converts.
+std::string cp1251Path(const fs::path& p) {
+    std::string utf = pathToUtf8(p);
+    cp1251::Conversion c = cp1251::fromUtf8(utf);
+    return c.ok() ? c.bytes : utf;
+}
+
+// Which page shows which table, for the line groups' visibility.
+struct LineModeLines {
+    Choice choice;
+    Field fields[2];
+    int shownWith;  // the choice item that shows them
+};
+
+}  // namespace
+
+void TMainForm::setPreviewHook(PreviewHook hook) {
+    previewHook() = std::move(hook);
+}
+
+TMainForm::TMainForm(MainFormOptions options, QWidget* parent) : QMainWindow(parent) {
+    FormCreate(options);
+}
+
+TMainForm::~TMainForm() = default;
+
+// ---------------------------------------------------------------- start-up
+
+void TMainForm::FormCreate(const MainFormOptions& options) {
+    setObjectName(QStringLiteral("MainForm"));
+    // 1. The version after the titles.
+    if (!QGuiApplication::applicationDisplayName().endsWith(kVersionSuffix)) {
+        QGuiApplication::setApplicationDisplayName(QStringLiteral("Vellex") + kVersionSuffix);
+    }
+    setWindowTitle(QStringLiteral("Vellex") + kVersionSuffix);
+    setMinimumSize(kMinWidth, kMinHeight);
+
+    // 2. The program's folder.
+    programDir_ = options.programDir.empty() ? locateProgramDir() : options.programDir;
+    if (!options.programDir.empty()) {
+        std::error_code ec;
+        fs::create_directories(programDir_, ec);
+    }
+    settings_.programDir = cp1251Path(programDir_ / "");
+
+    // 3. "App.ini"; a missing file gives the defaults without a word.
+    const bool settingsRead = readSettings(mainSettingsPath(programDir_), true, settings_);
+    gradeList_ = loadGradeList(programDir_);
+    for (const std::string& g : gradeList_) {
+        grades_.append(toQString(g));
+    }
+
+    buildMenus();
+    auto* central = new QWidget(this);
+    central->setObjectName(QStringLiteral("MainSet"));
+    setCentralWidget(central);
+    buildToolbar();
+    buildStudentBox();
+    buildPages();
+    resize(settings_.MainWidth, settings_.MainHeigh);
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        move(screen->availableGeometry().center() - rect().center());
+    }
+
+    // 4. The line groups are designed items; the tables are built now.
+    buildTables();
+
+    // 3.–8. for the document: flags and diploma type from the settings, the page-2 rows,
+    // "прошел", the variants' choices, today's date.
+    const Clock& clock = options.clock ? *options.clock : systemClock();
+    applyCreationState(doc_, settings_, settingsRead, clock.today());
+    // 7. Each run begins with the short birth-date format.
+    applyStartupSettings(settings_);
+    if (doc_.rowCount(Table::Disciplines) !=
+        static_cast<int>(widgets_.tables[static_cast<size_t>(Table::Disciplines)].size())) {
+        rebuildPage2Widgets();
+    }
+
+    // 5. The diploma first, every page at its top.
+    pages_->setCurrentIndex(0);
+    for (QScrollArea* area : pages_->findChildren<QScrollArea*>()) {
+        area->verticalScrollBar()->setValue(0);
+    }
+
+    // 9. Both document dialogs start in the program's folder.
+    openFolder_ = saveFolder_ = pathToQString(programDir_);
+
+    // 10. The ".app" association, silently.
+    if (options.registerAssociation) {
+        const fs::path program = options.programPath.empty()
+                                     ? pathFromQString(QCoreApplication::applicationFilePath())
+                                     : options.programPath;
+        registerFileAssociation(program, options.associationFolders
+                                             ? *options.associationFolders
+                                             : associationFoldersFromEnvironment());
+    }
+
+    refreshFromDocument();
+
+    // 11. A document named on the command line; its companion settings are not read.
+    if (!options.arguments.isEmpty() && !options.arguments.constFirst().isEmpty()) {
+        const QByteArray arg = options.arguments.constFirst().toUtf8();
+        documentFileName_ = documentPathFromArgument(programDir_, arg.toStdString());
+        std::error_code ec;
+        if (fs::is_regular_file(documentFileName_, ec)) {
+            std::string error;
+            DocumentReadOptions read;
+            read.format = documentFileFormat(settings_);
+            if (readDocument(documentFileName_, read, doc_, &error)) {
+                refreshFromDocument();
+            } else {
+                showError(fromUtf8(error));
+            }
+        }
+    }
+
+    // 12.
+    FormResize();
+}
+
+void TMainForm::buildMenus() {
+    QMenuBar* bar = menuBar();
+    bar->setObjectName(QStringLiteral("MainSetMenu"));
+    QMenu* menus[4];
+    for (int i = 0; i < 4; ++i) {
+        menus[i] = bar->addMenu(utf8(kMenuTitles[i]));
+        menus[i]->setObjectName(utf8(kMenuNames[i]));
+    }
+    for (const MenuEntry& e : kMenu) {
+        QMenu* m = menus[static_cast<int>(e.menu)];
+        if (!e.name) {
+            m->addSeparator();
+            continue;
+        }
+        QAction* a = m->addAction(utf8(e.caption));
+        a->setObjectName(utf8(e.name));
+        if (e.shortcut) {
+            a->setShortcut(QKeySequence(QString::fromLatin1(e.shortcut)));
+        }
+        connect(a, &QAction::triggered, this, e.handler);
+    }
+}
+
+void TMainForm::buildToolbar() {
+    panel_ = new QWidget(centralWidget());
+    panel_->setObjectName(QStringLiteral("Panel"));
+    panel_->setGeometry(0, 0, kMinWidth, 30);
+    int x = 0;
+    for (size_t i = 0; i < std::size(kTools); ++i) {
+        const ToolEntry& t = kTools[i];
+        auto* b = new QToolButton(panel_);
+        b->setObjectName(utf8(t.name));
+        b->setText(utf8(t.caption));
+        b->setToolTip(utf8(t.hint));
+        b->setAutoRaise(true);
+        switch (t.icon) {
+            case Icon::Open:
+                b->setIcon(style()->standardIcon(QStyle::SP_DialogOpenButton));
+                break;
+            case Icon::Save:
+                b->setIcon(style()->standardIcon(QStyle::SP_DialogSaveButton));
+                break;
+            case Icon::Settings:
+                b->setIcon(style()->standardIcon(QStyle::SP_FileDialogDetailedView));
+                break;
+            case Icon::About:
+                b->setIcon(style()->standardIcon(QStyle::SP_MessageBoxQuestion));
+                break;
+            case Icon::None:
+                break;
+        }
+        const int left = t.left >= 0 ? t.left : x;
+        b->setGeometry(left, 3, t.width, 25);
+        x = left + t.width;
+        connect(b, &QToolButton::clicked, this, t.handler);
+        toolButtons_[i] = b;
+    }
+}
+
+void TMainForm::buildStudentBox() {
+    studentBox_ = new QGroupBox(QStringLiteral("Список студентов"), centralWidget());
+    studentBox_->setObjectName(QStringLiteral("StudentGroupBox"));
+    studentBox_->setGeometry(4, 30, kMinWidth - 8, 50);
+    path2Csv_ = new QLineEdit(studentBox_);
+    path2Csv_->setObjectName(QStringLiteral("edPath2CSV"));
+    path2Csv_->setToolTip(QStringLiteral("Путь к файлу со списком Студентов"));
+    path2CsvBrowse_ = new QToolButton(studentBox_);
+    path2CsvBrowse_->setObjectName(QStringLiteral("edPath2CSVButton"));
+    path2CsvBrowse_->setText(QStringLiteral("..."));
+    path2CsvBrowse_->setToolTip(QStringLiteral("Выбрать файл со списком Студентов"));
+    auto* get = new QPushButton(QStringLiteral("Студент из списка..."), studentBox_);
+    get->setObjectName(QStringLiteral("bbtnGetStudentData"));
+    auto* put = new QPushButton(QStringLiteral("Занести студента в список"), studentBox_);
+    put->setObjectName(QStringLiteral("bbtnPutStudentToList"));
+    put->setToolTip(QStringLiteral("Записать студента в файл со Списком студентов"));
+    getStudent_ = get;
+    putStudent_ = put;
+    // The box has room for the two captions only in a slightly smaller type.
+    QFont small = get->font();
+    small.setPointSizeF(small.pointSizeF() * 0.85);
+    get->setFont(small);
+    put->setFont(small);
+    connect(get, &QPushButton::clicked, this, &TMainForm::mnStudentsListClick);
+    connect(put, &QPushButton::clicked, this, &TMainForm::bbtnPutStudentToListClick);
+    connect(path2Csv_, &QLineEdit::textEdited, this, [this](const QString& text) {
+        std::string bytes;
+        if (acceptTyped(text, bytes)) {
+            settings_.Path2CSV = std::move(bytes);
+        } else {
+            QSignalBlocker block(path2Csv_);
+            path2Csv_->setText(toQString(settings_.Path2CSV));
+        }
+    });
+    connect(path2CsvBrowse_, &QToolButton::clicked, this, [this] {
+        FileDialogForm::Request r;
+        r.title = QStringLiteral("Список студентов");
+        r.folder = QFileInfo(path2Csv_->text()).absolutePath();
+        r.filter = QStringLiteral("Текст CSV (*.csv *.CSV);;Все файлы (*)");
+        r.proposedName = path2Csv_->text();
+        const QString chosen = FileDialogForm::choose(this, r);
+        if (chosen.isEmpty()) {
+            return;
+        }
+        std::string bytes;
+        if (acceptTyped(chosen, bytes)) {
+            settings_.Path2CSV = std::move(bytes);
+            path2Csv_->setText(chosen);
+            edPath2CSVAfterDialog();
+        }
+    });
+}
+
+void TMainForm::buildPages() {
+    pages_ = new QTabWidget(centralWidget());
+    pages_->setObjectName(QStringLiteral("PageCtrlSet"));
+    for (const PageLayout& layout : pageLayouts()) {
+        const int sheet = static_cast<int>(layout.page);
+        auto* tab = new QWidget;
+        tab->setObjectName(QStringLiteral("TabSheet%1").arg(sheet));
+        auto* area = new QScrollArea(tab);
+        area->setObjectName(QStringLiteral("ScrollBox%1").arg(sheet));
+        area->setWidgetResizable(false);
+        auto* panel = new QWidget;
+        panel->setObjectName(QStringLiteral("PanelSet%1").arg(sheet));
+        buildPageItems(layout, panel, widgets_);
+        area->setWidget(panel);
+        auto* fill = new QGridLayout(tab);
+        fill->setContentsMargins(0, 0, 0, 0);
+        fill->addWidget(area);
+        pages_->addTab(tab, utf8(layout.caption));
+        bindPage(layout.page);
+        for (const PageButton& pb : kPageButtons) {
+            if (auto* b = panel->findChild<QPushButton*>(utf8(pb.name))) {
+                connect(b, &QPushButton::clicked, this, pb.handler);
+            }
+        }
+    }
+}
+
+void TMainForm::buildTables() {
+    // Page 2 first, then page 3, the academic page and the certificate supplement; the
+    // fixed tables take the grades of page 2's first row as they stand.
+    for (Table t :
+         {Table::Disciplines, Table::Disciplines8, Table::Disciplines4, Table::Disciplines7}) {
+        const int rows =
+            t == Table::Disciplines ? rowsForMode(settings_.mode_N_Discipl) : doc_.rowCount(t);
+        if (t == Table::Disciplines && doc_.rowCount(t) != rows) {
+            doc_.rebuildPage2(rows);
+        }
+        buildTableRows(t, rows, settings_.mode_N_Discipl, grades_, widgets_);
+        bindTable(t);
+        for (size_t c = 0; c < 3; ++c) {
+            connect(widgets_.clearButtons[static_cast<size_t>(t)][c], &QPushButton::clicked, this,
+                    [this, t, c] { clearColumn(t, static_cast<Column>(c)); });
+        }
+    }
+    for (const PageLayout& layout : pageLayouts()) {
+        applyTabOrder(layout, widgets_);
+    }
+}
+
+void TMainForm::rebuildPage2Widgets() {
+    freeTableRows(Table::Disciplines, widgets_);
+    buildTableRows(Table::Disciplines, doc_.rowCount(Table::Disciplines), settings_.mode_N_Discipl,
+                   grades_, widgets_);
+    bindTable(Table::Disciplines);
+    applyTabOrder(pageLayout(Page::Page2), widgets_);
+}
+
+void TMainForm::rebuildPage2() {
+    doc_.rebuildPage2(rowsForMode(settings_.mode_N_Discipl));
+    rebuildPage2Widgets();
+    refreshTable(Table::Disciplines);
+}
+
+// ---------------------------------------------------------------- binding
+
+void TMainForm::bindPage(Page page) {
+    for (int i = 0; i < kFieldCount; ++i) {
+        const Field f = static_cast<Field>(i);
+        QWidget* w = widgets_.fields[static_cast<size_t>(i)];
+        if (!w || fieldPage(f) != page) {
+            continue;
+        }
+        if (auto* e = qobject_cast<QLineEdit*>(w)) {
+            connect(e, &QLineEdit::textEdited, this, [this, f, e] { fieldEdited(f, e); });
+        } else if (auto* m = qobject_cast<QPlainTextEdit*>(w)) {
+            connect(m, &QPlainTextEdit::textChanged, this, [this, f, m] { fieldEdited(f, m); });
+        }
+    }
+    for (int i = 0; i < kFlagCount; ++i) {
+        QCheckBox* c = widgets_.flags[static_cast<size_t>(i)];
+        if (!c || c->property("bound").toBool()) {
+            continue;
+        }
+        c->setProperty("bound", true);
+        const Flag flag = static_cast<Flag>(i);
+        connect(c, &QCheckBox::toggled, this, [this, flag](bool on) {
+            if (updating_) {
+                return;
+            }
+            doc_.setFlag(flag, on);
+            // The two "Дубликат" boxes are one flag.
+            if (flag == Flag::cbCopySign) {
+                doc_.setFlag(Flag::cbCopySignDbl, on);
+            } else if (flag == Flag::cbCopySignDbl) {
+                doc_.setFlag(Flag::cbCopySign, on);
+            }
+            refreshChoices();
+        });
+    }
+    for (int i = 0; i < kChoiceCount; ++i) {
+        QButtonGroup* g = widgets_.radios[static_cast<size_t>(i)];
+        if (!g || g->property("bound").toBool()) {
+            continue;
+        }
+        g->setProperty("bound", true);
+        const Choice choice = static_cast<Choice>(i);
+        connect(g, &QButtonGroup::idClicked, this, [this, choice](int id) {
+            if (choice == Choice::rgProfEduTypeAcadem) {
+                chooseAcademType(doc_, id);
+            } else {
+                doc_.setChoice(choice, id);
+                if (choice == Choice::rgProfEduType) {
+                    followProfEduType(doc_);
+                }
+            }
+            refreshChoices();
+        });
+    }
+    if (widgets_.trial && !widgets_.trial->property("bound").toBool()) {
+        widgets_.trial->setProperty("bound", true);
+        connect(widgets_.trial, &QComboBox::currentIndexChanged, this, [this](int index) {
+            if (!updating_) {
+                doc_.setChoice(Choice::cbTrial, index);
+            }
+        });
+    }
+}
+
+void TMainForm::bindTable(Table t) {
+    const auto& rows = widgets_.tables[static_cast<size_t>(t)];
+    for (size_t i = 0; i < rows.size(); ++i) {
+        const int r = static_cast<int>(i) + 1;
+        const TableRowWidgets& row = rows[i];
+        connect(row.name, &QLineEdit::textEdited, this,
+                [this, t, r, e = row.name] { cellEdited(t, r, Column::Discipline, e); });
+        connect(row.hours, &QLineEdit::textEdited, this,
+                [this, t, r, e = row.hours] { cellEdited(t, r, Column::AudTime, e); });
+        connect(row.grade, &QComboBox::editTextChanged, this,
+                [this, t, r, e = row.grade] { cellEdited(t, r, Column::Value, e); });
+    }
+}
+
+bool TMainForm::acceptTyped(const QString& text, std::string& out) {
+    QString refused;
+    if (toCp1251(text, out, &refused)) {
+        return true;
+    }
+    MessageForm::inform(this, MessageForm::Kind::Warning, QStringLiteral("Недопустимый символ"),
+                        refusedCharactersMessage(refused));
+    return false;
+}
+
+void TMainForm::fieldEdited(Field f, QWidget* editor) {
+    if (updating_) {
+        return;
+    }
+    auto* e = qobject_cast<QLineEdit*>(editor);
+    auto* m = qobject_cast<QPlainTextEdit*>(editor);
+    const QString text = e ? e->text() : m->toPlainText();
+    std::string bytes;
+    if (acceptTyped(text, bytes)) {
+        doc_.setText(f, std::move(bytes));
+        return;
+    }
+    // Put back what the document holds; the cursor stays near where it was.
+    updating_ = true;
+    if (e) {
+        const int pos = e->cursorPosition();
+        e->setText(toQString(doc_.text(f)));
+        e->setCursorPosition(std::max(0, pos - static_cast<int>(text.size() - e->text().size())));
+    } else {
+        m->setPlainText(toQString(doc_.text(f)));
+        m->moveCursor(QTextCursor::End);
+    }
+    updating_ = false;
+}
+
+void TMainForm::cellEdited(Table t, int row, Column c, QWidget* editor) {
+    if (updating_) {
+        return;
+    }
+    auto* e = qobject_cast<QLineEdit*>(editor);
+    auto* cb = qobject_cast<QComboBox*>(editor);
+    const QString text = e ? e->text() : cb->currentText();
+    std::string bytes;
+    if (acceptTyped(text, bytes)) {
+        doc_.setCell(t, row, c, std::move(bytes));
+        return;
+    }
+    updating_ = true;
+    if (e) {
+        e->setText(toQString(doc_.cell(t, row, c)));
+    } else {
+        cb->setEditText(toQString(doc_.cell(t, row, c)));
+    }
+    updating_ = false;
+}
+
+void TMainForm::clearColumn(Table t, Column c) {
+    for (int r = 1; r <= doc_.rowCount(t); ++r) {
+        doc_.setCell(t, r, c, std::string());
+    }
+    refreshTable(t);
+}
+
+// ---------------------------------------------------------------- refreshing
+
+void TMainForm::refreshFromDocument() {
+    refreshTexts();
+    for (Table t :
+         {Table::Disciplines, Table::Disciplines8, Table::Disciplines4, Table::Disciplines7}) {
+        refreshTable(t);
+    }
+    refreshChoices();
+    {
+        QSignalBlocker block(path2Csv_);
+        path2Csv_->setText(toQString(settings_.Path2CSV));
+    }
+}
+
+void TMainForm::refreshTexts() {
+    updating_ = true;
+    for (int i = 0; i < kFieldCount; ++i) {
+        QWidget* w = widgets_.fields[static_cast<size_t>(i)];
+        const QString text = toQString(doc_.text(static_cast<Field>(i)));
+        if (auto* e = qobject_cast<QLineEdit*>(w)) {
+            if (e->text() != text) {
+                e->setText(text);
+                e->setCursorPosition(0);
+            }
+        } else if (auto* m = qobject_cast<QPlainTextEdit*>(w)) {
+            if (m->toPlainText() != text) {
+                m->setPlainText(text);
+            }
+        }
+    }
+    updating_ = false;
+}
+
+void TMainForm::refreshTable(Table t) {
+    updating_ = true;
+    const auto& rows = widgets_.tables[static_cast<size_t>(t)];
+    for (size_t i = 0; i < rows.size(); ++i) {
+        const int r = static_cast<int>(i) + 1;
+        rows[i].name->setText(toQString(doc_.cell(t, r, Column::Discipline)));
+        rows[i].hours->setText(toQString(doc_.cell(t, r, Column::AudTime)));
+        const std::string& grade = doc_.cell(t, r, Column::Value);
+        const int index = grade.empty() ? -1 : gradeIndex(gradeList_, grade);
+        rows[i].grade->setCurrentIndex(index);
+        if (index < 0) {
+            rows[i].grade->setEditText(toQString(grade));
+        }
+    }
+    updating_ = false;
+}
+
+void TMainForm::refreshChoices() {
+    updating_ = true;
+    for (int i = 0; i < kFlagCount; ++i) {
+        if (QCheckBox* c = widgets_.flags[static_cast<size_t>(i)]) {
+            c->setChecked(doc_.flag(static_cast<Flag>(i)));
+        }
+    }
+    for (int i = 0; i < kChoiceCount; ++i) {
+        QButtonGroup* g = widgets_.radios[static_cast<size_t>(i)];
+        if (!g) {
+            continue;
+        }
+        const int item = doc_.choice(static_cast<Choice>(i));
+        if (QAbstractButton* b = g->button(item)) {
+            b->setChecked(true);
+        } else if (QAbstractButton* checked = g->checkedButton()) {
+            g->setExclusive(false);
+            checked->setChecked(false);
+            g->setExclusive(true);
+        }
+    }
+    if (widgets_.trial) {
+        widgets_.trial->setCurrentIndex(doc_.choice(Choice::cbTrial));
+    }
+    updating_ = false;
+    applyLineModes();
+}
+
+// The line-count choices show and hide their lines; fewer qualification lines move the
+// specialty lines up under them.
+void TMainForm::applyLineModes() {
+    auto show = [this](Field f, bool on) {
+        if (QWidget* w = widgets_.fields[static_cast<size_t>(f)]) {
+            w->setVisible(on);
+        }
+    };
+    const bool sixSchool = doc_.choice(Choice::rgSchool) == 1;
+    const bool sixSchoolNpo = doc_.choice(Choice::rgSchoolNPO) == 1;
+    show(Field::edSchool5, sixSchool);
+    show(Field::edSchool6, sixSchool);
+    show(Field::edSchoolNPO5, sixSchoolNpo);
+    show(Field::edSchoolNPO6, sixSchoolNpo);
+    const bool threeQualify = doc_.choice(Choice::rgQualify) == 1;
+    const bool threeQualifyNpo = doc_.choice(Choice::rgQualifyNPO) == 1;
+    show(Field::edQualify2, threeQualify);
+    show(Field::edQualify3, threeQualify);
+    show(Field::edQualifyNPO3, threeQualifyNpo);
+
+    auto shift = [this](Page page, Group g, const char* labelName, int down) {
+        const PageLayout& layout = pageLayout(page);
+        QWidget* panel = widgets_.panels[static_cast<size_t>(page)];
+        for (const PageItem& item : layout.items) {
+            if (item.kind == ItemKind::Group && item.group == g) {
+                for (int line = groupFirstLine(g); line <= groupLastLine(g); ++line) {
+                    QWidget* w = widgets_.fields[static_cast<size_t>(groupLine(g, line))];
+                    w->move(w->x(), item.y + 22 * (line - groupFirstLine(g)) + down);
+                }
+            } else if (item.kind == ItemKind::Label &&
+                       QString::fromUtf8(item.name) == QString::fromUtf8(labelName)) {
+                if (auto* l = panel->findChild<QLabel*>(utf8(labelName))) {
+                    l->move(l->x(), item.y + down);
+                }
+            }
+        }
+    };
+    shift(Page::SupplementSpo, Group::edSpecRight, "lbSpecRight", threeQualify ? 44 : 0);
+    shift(Page::SupplementNpo, Group::edSpecRightNPO, "lbSpecRightNPO", threeQualifyNpo ? 22 : 0);
+}
+
+// ---------------------------------------------------------------- window events
+
+bool TMainForm::event(QEvent* e) {
+    if (e->type() == QEvent::WindowActivate) {
+        FormActivate();
+    }
+    return QMainWindow::event(e);
+}
+
+void TMainForm::FormActivate() {
+    applyStoredLineModes(doc_, settings_);
+    refreshChoices();
+}
+
+void TMainForm::resizeEvent(QResizeEvent* e) {
+    QMainWindow::resizeEvent(e);
+    FormResize();
+}
+
+void TMainForm::FormResize() {
+    if (!pages_) {
+        return;
+    }
+    const int w = std::max(width(), kMinWidth);
+    const int h = std::max(height(), kMinHeight);
+    pages_->setGeometry(4, kPagesTop, w - 8, h - 116);
+    panel_->setGeometry(0, 0, w, 30);
+    studentBox_->setGeometry(4, 30, w - 8, 50);
+    path2Csv_->setGeometry(8, 20, w - 320, 22);
+    path2CsvBrowse_->setGeometry(8 + w - 320, 20, 24, 22);
+    getStudent_->setGeometry(w - 284, 18, 124, 26);
+    putStudent_->setGeometry(w - 158, 18, 148, 26);
+
+    toolButtons_[kAbout]->move(w - 106, toolButtons_[kAbout]->y());
+    toolButtons_[kExit]->move(w - 80, toolButtons_[kExit]->y());
+    const int e = (w - kMinWidth) / 4;
+    auto place = [this](int index, int left, int width) {
+        toolButtons_[static_cast<size_t>(index)]->setGeometry(
+            left, toolButtons_[static_cast<size_t>(index)]->y(), width, 25);
+        return left + width;
+    };
+    int x = toolButtons_[kPrint2]->x();
+    x = place(kPrint2, x, e + 55);
+    x = place(kPrint8, x, toolButtons_[kPrint8]->width());
+    x = place(kPrint4, x, e + 72);
+    x = place(kPrint6, x, e + 43);
+    place(kPrint7, x, e + 46);
+    toolButtons_[kPrint2]->setText(captionForWidth(kPrint2Captions, e + 55));
+    toolButtons_[kPrint4]->setText(captionForWidth(kPrint4Captions, e + 72));
+    toolButtons_[kPrint6]->setText(captionForWidth(kPrint6Captions, e + 43));
+    toolButtons_[kPrint7]->setText(captionForWidth(kPrint7Captions, e + 46));
+}
+
+void TMainForm::closeEvent(QCloseEvent* e) {
+    FormClose();
+    e->accept();
+}
+
+Settings TMainForm::settingsToWrite() const {
+    Settings s = settings_;
+    s.MainHeigh = height();
+    s.MainWidth = width();
+    s.Bold_Diplom1 = doc_.flag(Flag::cbBold_Diplom1);
+    s.Bold_Diplom2 = doc_.flag(Flag::cbBold_Diplom2);
+    s.Bold_Diplom3 = doc_.flag(Flag::cbBold_Diplom3);
+    s.Bold_Diplom4 = doc_.flag(Flag::cbBold_Diplom4);
+    s.Bold_Diplom5 = doc_.flag(Flag::cbBold_Diplom5);
+    s.Italic_Diplom = doc_.flag(Flag::cbItalic_Diplom);
+    s.AddLineUp_Diplom = doc_.flag(Flag::cbAddLineUp_Diplom);
+    s.CopySign = doc_.flag(Flag::cbCopySign);
+    s.ProfEduType = doc_.choice(Choice::rgProfEduType);
+    s.SchoolMode = doc_.choice(Choice::rgSchool);
+    s.QualifyMode = doc_.choice(Choice::rgQualify);
+    return s;
+}
+
+void TMainForm::FormClose() {
+    std::string error;
+    if (!writeSettings(mainSettingsPath(programDir_), true, settingsToWrite(), &error)) {
+        // The program still closes; the operator learns the settings were not kept.
+        showError(fromUtf8(error));
+    }
+}
+
+// ---------------------------------------------------------------- documents
+
+void TMainForm::showError(const QString& text) {
+    MessageForm::inform(this, MessageForm::Kind::Error, QStringLiteral("Ошибка"), text);
+}
+
+bool TMainForm::readCompanionSettings(const fs::path& document) {
+    const std::optional<fs::path> companion = companionSettingsPath(document);
+    std::error_code ec;
+    if (!settings_.EachSaveSet || !companion || !fs::is_regular_file(*companion, ec)) {
+        return false;
+    }
+    Settings read = settings_;
+    if (!readSettings(*companion, false, read)) {
+        return false;
+    }
+    const int oldRows = rowsForMode(settings_.mode_N_Discipl);
+    settings_ = std::move(read);
+    applyReadSettings(doc_, settings_, true, true);
+    resize(settings_.MainWidth, settings_.MainHeigh);
+    // The table must have the document's row count before the document is read.
+    if (rowsForMode(settings_.mode_N_Discipl) != oldRows) {
+        rebuildPage2();
+    }
+    applyVariantChoices(doc_, settings_, settings_.VellexVersion > 0);
+    return true;
+}
+
+bool TMainForm::openDocument(const fs::path& path, DocumentLayout layout, bool rows86) {
+    // Find out first whether the file can be read at all, so that a failure leaves the
+    // settings and the document as they were.
+    std::string probe;
+    std::string error;
+    if (!readWholeFile(path, probe, &error)) {
+        showError(fromUtf8(error));
+        return false;
+    }
+    probe.clear();
+    readCompanionSettings(path);
+
+    DocumentReadOptions read;
+    read.format = documentFileFormat(settings_);
+    read.layout = layout;
+    read.rows86 = rows86;
+    // Only older files stored grades as list positions.
+    read.gradeList = layout == DocumentLayout::Current ? nullptr : &gradeList_;
+    if (!readDocument(path, read, doc_, &error)) {
+        showError(fromUtf8(error));
+        refreshFromDocument();
+        return false;
+    }
+    if (doc_.rowCount(Table::Disciplines) !=
+        static_cast<int>(widgets_.tables[static_cast<size_t>(Table::Disciplines)].size())) {
+        // An 86-row page 2 needs the 94-row mode, so that saving keeps every row.
+        if (doc_.rowCount(Table::Disciplines) > rowsForMode(settings_.mode_N_Discipl)) {
+            settings_.mode_N_Discipl = 4;
+        }
+        rebuildPage2Widgets();
+    }
+    documentFileName_ = path;
+    refreshFromDocument();
+    return true;
+}
+
+bool TMainForm::saveDocument(const fs::path& path) {
+    std::string error;
+    if (!writeDocument(path, doc_, documentFileFormat(settings_), &error)) {
+        showError(fromUtf8(error));
+        return false;
+    }
+    if (settings_.EachSaveSet) {
+        if (const std::optional<fs::path> companion = companionSettingsPath(path)) {
+            if (!writeSettings(*companion, false, settingsToWrite(), &error)) {
+                showError(fromUtf8(error));
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
+QString TMainForm::proposedSaveName() const {
+    if (!documentFileName_.empty()) {
+        return pathToQString(documentFileName_);
+    }
+    const NameParts name = findNameParts(doc_, settings_.VellexVersion);
+    if (!name.surname.empty() && !name.firstName.empty() && !name.patronymic.empty()) {
+        return toQString(name.surname + " " + name.firstName + " " + name.patronymic);
+    }
+    return {};
+}
+
+void TMainForm::openWithLayout(DocumentLayout layout, bool rows86) {
+    FileDialogForm::Request r;
+    r.title = QStringLiteral("Открыть состояние из...");
+    r.folder = openFolder_;
+    // Files named by the association end in ".app": both spellings are offered.
+    r.filter =
+        QStringLiteral("Файл настроек (*.App *.app);;Текст CSV (*.csv *.CSV);;Все файлы (*)");
+    r.defaultSuffix = QStringLiteral("App");
+    r.proposedName = QStringLiteral("Set1.App");
+    const QString chosen = FileDialogForm::choose(this, r);
+    if (chosen.isEmpty()) {
+        return;
+    }
+    openFolder_ = QFileInfo(chosen).absolutePath();
+    openDocument(pathFromQString(chosen), layout, rows86);
+}
+
+void TMainForm::mnOpenClick() {
+    openWithLayout(DocumentLayout::Current, false);
+}
+void TMainForm::mnOpenOldInNewClick() {
+    openWithLayout(DocumentLayout::Release412, true);
+}
+void TMainForm::mnOpenOldInNew2Click() {
+    openWithLayout(DocumentLayout::Release412, false);
+}
+void TMainForm::mnOpenOldInNew3Click() {
+    openWithLayout(DocumentLayout::Release422, false);
+}
+void TMainForm::mnOpenOldInNew4Click() {
+    openWithLayout(DocumentLayout::Release4233, false);
+}
+
+void TMainForm::mnSaveClick() {
+    FileDialogForm::Request r;
+    r.save = true;
+    r.title = QStringLiteral("Сохранить текущее состояние как...");
+    r.folder = saveFolder_;
+    r.filter = QStringLiteral("Файл настроек (*.App *.app)");
+    r.defaultSuffix = QStringLiteral("App");
+    r.proposedName = proposedSaveName();
+    const QString chosen = FileDialogForm::choose(this, r);
+    if (chosen.isEmpty()) {
+        return;
+    }
+    saveFolder_ = QFileInfo(chosen).absolutePath();
+    saveDocument(pathFromQString(chosen));
+}
+
+void TMainForm::mnRunConverterClick() {
+    // The converter lies beside the program; an installed one is found on the PATH.
+    QString program = QCoreApplication::applicationDirPath() + QStringLiteral("/appconv");
+    if (!QFileInfo(program).isExecutable()) {
+        program = QStandardPaths::findExecutable(QStringLiteral("appconv"));
+    }
+    if (program.isEmpty() || !QProcess::startDetached(program, {})) {
+        MessageForm::inform(this, MessageForm::Kind::Warning, QStringLiteral("Vellex"),
+                            QStringLiteral("Программа преобразования данных «appconv» не "
+                                           "найдена рядом с программой и в путях поиска."));
+    }
+}
+
+// ---------------------------------------------------------------- printing
+
+void TMainForm::printSheet(SheetKind kind) {
+    switch (kind) {
+        case SheetKind::Diploma:
+            sheetCode_ = doc_.choice(Choice::rgProfEduType);
+            break;
+        case SheetKind::Certificate:
+            sheetCode_ = doc_.choice(Choice::rgProfEduTypeCert);
+            break;
+        case SheetKind::SupplementSpo:
+            sheetCode_ = 1;
+            break;
+        case SheetKind::Page2:
+            sheetCode_ = 2;
+            break;
+        case SheetKind::Academic:
+            sheetCode_ = 4;
+            break;
+        case SheetKind::SupplementNpo:
+            sheetCode_ = 5;
+            break;
+        case SheetKind::CertificateSupplement:
+            sheetCode_ = 7;
+            break;
+        case SheetKind::Page3:
+            sheetCode_ = 8;
+            break;
+    }
+    std::string error;
+    if (!layoutSheet(kind, doc_, settings_, SheetOptions{}, report_, &error)) {
+        showError(fromUtf8(error));
+        return;
+    }
+    if (previewHook()) {
+        previewHook()(report_);
+        return;
+    }
+    showReport(report_, this);
+}
+
+void TMainForm::mnPrintSheetDiplomClick() {
+    printSheet(SheetKind::Diploma);
+}
+void TMainForm::mnPrintSheet1Click() {
+    printSheet(SheetKind::SupplementSpo);
+}
+void TMainForm::mnPrintSheet2Click() {
+    printSheet(SheetKind::Page2);
+}
+void TMainForm::mnPrintSheet8Click() {
+    printSheet(SheetKind::Page3);
+}
+void TMainForm::mnPrintSheet4Click() {
+    printSheet(SheetKind::Academic);
+}
+void TMainForm::mnPrintSheet5Click() {
+    printSheet(SheetKind::SupplementNpo);
+}
+void TMainForm::mnPrintSheetCertificateClick() {
+    printSheet(SheetKind::Certificate);
+}
+void TMainForm::mnPrintSheet7Click() {
+    printSheet(SheetKind::CertificateSupplement);
+}
+
+// ---------------------------------------------------------------- other commands
+
+void TMainForm::mnExitClick() {
+    close();
+}
+
+void TMainForm::mnAboutClick() {
+    TAbout about(this);
+    about.exec();
+}
+
+void TMainForm::notAvailableYet(const QString& command) {
+    MessageForm::inform(
+        this, MessageForm::Kind::Information, QStringLiteral("Vellex"),
+        QStringLiteral("Команда «%1» пока недоступна в этой версии программы.").arg(command));
+}
+
+void TMainForm::mnCopyDiplomDataToAppsClick() {
+    notAvailableYet(QStringLiteral("Копировать данные из Диплома в Приложения"));
+}
+void TMainForm::mnCopyAppSPODataToAppNPOClick() {
+    notAvailableYet(QStringLiteral("Копировать данные из Приложения (СПО) в Приложение (НПО)"));
+}
+void TMainForm::mnCopyAppNPODataToAppSPOClick() {
+    notAvailableYet(QStringLiteral("Копировать данные из Приложения (НПО) в Приложение (СПО)"));
+}
+void TMainForm::mnCopyAppSPODataToDiplomClick() {
+    notAvailableYet(QStringLiteral("Копировать данные из Приложения (СПО) в Диплом"));
+}
+void TMainForm::mnCopyAppNPODataToDiplomClick() {
+    notAvailableYet(QStringLiteral("Копировать данные из Приложения (НПО) в Диплом"));
+}
+void TMainForm::mnCopyCertificateDataToCertAppsClick() {
+    notAvailableYet(
+        QStringLiteral("Копировать данные из Свидетельства в Приложение к Свидетельству"));
+}
+void TMainForm::mnSettingsClick() {
+    notAvailableYet(QStringLiteral("Настройки"));
+}
+void TMainForm::sbtSetClick() {
+    notAvailableYet(QStringLiteral("Настройки"));
+}
+void TMainForm::mnStudentsListClick() {
+    notAvailableYet(QStringLiteral("Студенты"));
+}
+void TMainForm::bbtnPutStudentToListClick() {
+    notAvailableYet(QStringLiteral("Занести студента в список"));
+}
+void TMainForm::mnDisciplinesListClick() {
+    notAvailableYet(QStringLiteral("Дисциплины"));
+}
+void TMainForm::mnResultsListClick() {
+    notAvailableYet(QStringLiteral("Дисциплины, часы, оценки..."));
+}
+void TMainForm::mnListParamClick() {
+    notAvailableYet(QStringLiteral("Параметры"));
+}
+void TMainForm::edPath2CSVAfterDialog() {}
+void TMainForm::btnAddExamMoreFromMemoClick() {
+    notAvailableYet(QStringLiteral("<< Перенести"));
+}
+void TMainForm::btnAddExamMoreFromMemoNPOClick() {
+    notAvailableYet(QStringLiteral("<< Перенести"));
+}
+
+}  // namespace vellex

@@ -1,0 +1,171 @@
+#pragma once
+
+#include <QMainWindow>
+#include <QStringList>
+#include <array>
+#include <filesystem>
+#include <functional>
+#include <optional>
+#include <string>
+
+#include "app/document.h"
+#include "app/file_association.h"
+#include "app/grade_list.h"
+#include "app/page_builder.h"
+#include "print/sheet.h"
+#include "report/report.h"
+#include "storage/document_file.h"
+#include "storage/settings.h"
+
+class QLineEdit;
+class QTabWidget;
+class QToolButton;
+class QGroupBox;
+
+namespace vellex {
+
+class Clock;
+
+// What the window takes from outside at start-up; tests and benchmarks replace parts.
+struct MainFormOptions {
+    std::filesystem::path programDir;   // empty: the program's own folder (locateProgramDir)
+    QStringList arguments;              // the command line after the program's name
+    std::filesystem::path programPath;  // registered as the ".app" handler; empty: this program
+    bool registerAssociation = true;
+    std::optional<AssociationFolders> associationFolders;  // empty: from the environment
+    const Clock* clock = nullptr;                          // empty: the computer's calendar
+};
+
+// The main window: the eight document pages, the menu, the toolbar and the student list
+// box. The Document is the single source of truth: widgets push what is typed into it
+// and every command ends by refreshing the widgets from it.
+class TMainForm final : public QMainWindow {
+    Q_OBJECT
+  public:
+    explicit TMainForm(MainFormOptions options = {}, QWidget* parent = nullptr);
+    ~TMainForm() override;
+
+    Document& document() { return doc_; }
+    Settings& settings() { return settings_; }
+    const std::filesystem::path& programDir() const { return programDir_; }
+    const std::filesystem::path& documentFileName() const { return documentFileName_; }
+    const GradeList& gradeList() const { return gradeList_; }
+    const PageWidgets& pageWidgets() const { return widgets_; }
+    // The sheet code the last print command recorded: the sheet number of a supplement
+    // sheet, the chosen variant for the diploma and the certificate; -1 before any.
+    int sheetCode() const { return sheetCode_; }
+
+    // Shows every text, cell, flag and choice of the document.
+    void refreshFromDocument();
+    // After the page-2 row mode changed: frees the page-2 table and builds an empty one
+    // of the new row count; the other tables keep their contents.
+    void rebuildPage2();
+
+    // The reading and writing steps of the open and save commands, without the dialogs.
+    // A failure is shown in Russian with its cause and changes nothing.
+    bool openDocument(const std::filesystem::path& path, DocumentLayout layout, bool rows86);
+    bool saveDocument(const std::filesystem::path& path);
+
+    // The name the save dialog proposes.
+    QString proposedSaveName() const;
+
+    // A test replaces the preview with this hook (it receives the prepared page).
+    using PreviewHook = std::function<void(const TReport&)>;
+    static void setPreviewHook(PreviewHook hook);
+
+    // Commands, named after their controls.
+    void mnOpenClick();
+    void mnOpenOldInNewClick();
+    void mnOpenOldInNew2Click();
+    void mnOpenOldInNew3Click();
+    void mnOpenOldInNew4Click();
+    void mnRunConverterClick();
+    void mnSaveClick();
+    void mnPrintSheetDiplomClick();
+    void mnPrintSheet1Click();
+    void mnPrintSheet2Click();
+    void mnPrintSheet8Click();
+    void mnPrintSheet4Click();
+    void mnPrintSheet5Click();
+    void mnPrintSheetCertificateClick();
+    void mnPrintSheet7Click();
+    void mnExitClick();
+    void mnCopyDiplomDataToAppsClick();
+    void mnCopyAppSPODataToAppNPOClick();
+    void mnCopyAppNPODataToAppSPOClick();
+    void mnCopyAppSPODataToDiplomClick();
+    void mnCopyAppNPODataToDiplomClick();
+    void mnCopyCertificateDataToCertAppsClick();
+    void mnSettingsClick();
+    void sbtSetClick();
+    void mnStudentsListClick();
+    void bbtnPutStudentToListClick();
+    void mnDisciplinesListClick();
+    void mnResultsListClick();
+    void mnListParamClick();
+    void mnAboutClick();
+    void edPath2CSVAfterDialog();
+    void btnAddExamMoreFromMemoClick();
+    void btnAddExamMoreFromMemoNPOClick();
+
+  protected:
+    bool event(QEvent* e) override;
+    void resizeEvent(QResizeEvent* e) override;
+    void closeEvent(QCloseEvent* e) override;
+
+  private:
+    void FormCreate(const MainFormOptions& options);
+    void FormActivate();
+    void FormResize();
+    void FormClose();
+
+    void buildMenus();
+    void buildToolbar();
+    void buildStudentBox();
+    void buildPages();
+    void buildTables();
+    void bindPage(Page page);
+    void bindTable(Table t);
+    void rebuildPage2Widgets();
+
+    void refreshTexts();
+    void refreshTable(Table t);
+    void refreshChoices();
+    void applyLineModes();
+
+    void fieldEdited(Field f, QWidget* editor);
+    void cellEdited(Table t, int row, Column c, QWidget* editor);
+    void clearColumn(Table t, Column c);
+    bool acceptTyped(const QString& text, std::string& out);
+
+    void openWithLayout(DocumentLayout layout, bool rows86);
+    bool readCompanionSettings(const std::filesystem::path& document);
+    Settings settingsToWrite() const;
+    void printSheet(SheetKind kind);
+    void notAvailableYet(const QString& command);
+    void showError(const QString& text);
+
+    Document doc_;
+    Settings settings_;
+    GradeList gradeList_;
+    QStringList grades_;
+    std::filesystem::path programDir_;
+    std::filesystem::path documentFileName_;
+    QString openFolder_;
+    QString saveFolder_;
+    TReport report_;
+    int sheetCode_ = -1;
+    bool updating_ = false;  // widgets are being refreshed from the document
+
+    PageWidgets widgets_;
+    QTabWidget* pages_ = nullptr;
+    QWidget* panel_ = nullptr;
+    QGroupBox* studentBox_ = nullptr;
+    QLineEdit* path2Csv_ = nullptr;
+    QToolButton* path2CsvBrowse_ = nullptr;
+    QWidget* getStudent_ = nullptr;
+    QWidget* putStudent_ = nullptr;
+    std::array<QToolButton*, 13> toolButtons_{};
+};
+
+}  // namespace vellex

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <filesystem>
+#include <string_view>
+
+// `ProgramDir`: the folder of "App.ini", "eval.dat", "DateFormats.dat" and
+// "disciplines.csv", and the folder a relative document name is taken in.
+namespace vellex {
+
+// The folder beside the program when it is writable (a portable install, a build tree);
+// otherwise `$XDG_CONFIG_HOME/vellex` (`~/.config/vellex` when the variable is unset).
+std::filesystem::path chooseProgramDir(const std::filesystem::path& programFolder,
+                                       bool programFolderWritable, std::string_view xdgConfigHome,
+                                       std::string_view home);
+
+// The program's own folder as chosen above, created when missing. The environment
+// variable VELLEX_PROGRAM_DIR, when set, names the folder instead (tests, kiosks).
+std::filesystem::path locateProgramDir();
+
+// A name that needs no folder joined to it: on Linux one that starts with '/', on
+// Windows one with a drive letter ("C:...") or a leading separator.
+bool isAbsoluteDocumentName(std::string_view name);
+
+// The document a command-line argument names: absolute names unchanged, any other name
+// taken in `programDir` (not in the current folder).
+std::filesystem::path documentPathFromArgument(const std::filesystem::path& programDir,
+                                               std::string_view argument);
+
+}  // namespace vellex
