@@ -10,13 +10,25 @@ bool keptBreak(char c) {
     return c == ',' || c == '-' || c == '.';
 }
 
-// The longest prefix of `text` (at least one character) whose advance fits.
+// The longest prefix of `text` whose advance fits (0 when not even one character does).
+// Galloping first keeps a long text in a narrow box from being measured whole per line.
 std::size_t longestFit(std::string_view text, double limit, const FontSpec& font, Axis axis,
                        const TextMeasurer& m) {
-    std::size_t lo = 0, hi = text.size();
+    auto fits = [&](std::size_t n) { return m.width(text.substr(0, n), font, axis) <= limit; };
+    std::size_t lo = 0, step = 8;
+    while (lo < text.size()) {
+        const std::size_t probe = std::min(text.size(), lo + step);
+        if (!fits(probe))
+            break;
+        lo = probe;
+        step *= 2;
+    }
+    if (lo == text.size())
+        return lo;
+    std::size_t hi = std::min(text.size(), lo + step) - 1;  // the probe that failed, minus one
     while (lo < hi) {
         const std::size_t mid = (lo + hi + 1) / 2;
-        if (m.width(text.substr(0, mid), font, axis) <= limit)
+        if (fits(mid))
             lo = mid;
         else
             hi = mid - 1;
@@ -43,11 +55,11 @@ std::vector<std::string> wrapParagraph(std::string_view text, double innerWidth,
     std::vector<std::string> out;
     std::string_view rest = text;
     while (true) {
-        if (measurer.width(rest, font, axis) <= innerWidth) {
+        const std::size_t fit = longestFit(rest, innerWidth, font, axis, measurer);
+        if (fit == rest.size()) {
             out.emplace_back(rest);
             return out;
         }
-        const std::size_t fit = longestFit(rest, innerWidth, font, axis, measurer);
         // Last break that still fits: text before a space, or through a kept mark.
         std::size_t cut = 0, next = 0;
         for (std::size_t p = std::min(fit, rest.size() - 1) + 1; p-- > 0;) {

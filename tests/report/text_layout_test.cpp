@@ -166,3 +166,29 @@ TEST(FontOf, SizeOnPaperFollowsTheCell) {
 
 }  // namespace
 }  // namespace vellex
+
+namespace vellex {
+namespace {
+
+// Counts the characters it is asked to measure.
+class CountingMeasurer final : public TextMeasurer {
+  public:
+    double width(std::string_view text, const FontSpec&, Axis) const override {
+        measured += text.size();
+        return 10.0 * static_cast<double>(text.size());
+    }
+    mutable std::size_t measured = 0;
+};
+
+TEST(Wrapping, LongTextInNarrowBoxIsNotMeasuredOverAndOver) {
+    // 20 000 characters into lines of 3: measuring the rest of the text for every line
+    // would take some 10^8 character measurements and hang the preview.
+    const std::string text(20000, 'x');
+    const CountingMeasurer m;
+    const auto lay = layoutBox(boxOf(34, 1000, {text}), m);
+    EXPECT_EQ(lay.lines.size(), 6667u);
+    EXPECT_LT(m.measured, 40 * text.size());
+}
+
+}  // namespace
+}  // namespace vellex
