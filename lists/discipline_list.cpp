@@ -1,0 +1,151 @@
+#include "lists/discipline_list.h"
+
+#include <algorithm>
+#include <system_error>
+
+#include "lists/list_file_name.h"
+#include "lists/list_lines.h"
+#include "lists/list_texts.h"
+#include "text/file_io.h"
+#include "text/string_utils.h"
+
+namespace vellex {
+namespace fs = std::filesystem;
+namespace {
+
+constexpr Table kBlankTables[] = {Table::Disciplines, Table::Disciplines8};
+
+std::vector<std::string> splitLines(std::string_view data) {
+    std::vector<std::string> lines;
+    LineCursor cursor(data);
+    std::string_view line;
+    while (cursor.next(line))
+        lines.emplace_back(line);
+    return lines;
+}
+
+void cleanEntries(std::vector<std::string>& entries, char c) {
+    for (std::string& e : entries)
+        e = trimChar(e, c);
+}
+
+}  // namespace
+
+std::vector<std::string> DisciplineList::parse(std::string_view data, std::string_view separator) {
+    std::vector<std::string> entries = splitLines(data);
+    if (!separator.empty())
+        cleanEntries(entries, separator.front());
+    return entries;
+}
+
+UserMessages DisciplineList::load(std::string_view fileNameText, Settings& settings) {
+    fileName_ = stripQuotes(fileNameText);
+    entries_.clear();
+    std::error_code ec;
+    if (fileName_.empty() || !fs::exists(listFilePath(fileName_), ec))
+        return {};
+    std::string data;
+    // A file that cannot be read leaves the list as the failed read left it: empty.
+    readWholeFile(listFilePath(fileName_), data, nullptr);
+    entries_ = splitLines(data);
+    UserMessages messages;
+    if (!entries_.empty()) {
+        if (settings.SplitField.empty()) {
+            messages.push_back(
+                {std::string(list_texts::kEmptySeparator), MessageIcon::Warning, false});
+        } else {
+            cleanEntries(entries_, settings.SplitField.front());
+        }
+    }
+    settings.DisciplinesFileName = fileName_;
+    return messages;
+}
+
+bool DisciplineList::add(std::string_view name) {
+    if (name.empty())
+        return false;
+    const std::string wanted = lowerCase(name);
+    const bool listed = std::any_of(entries_.begin(), entries_.end(),
+                                    [&](const std::string& e) { return lowerCase(e) == wanted; });
+    if (listed)
+        return false;
+    entries_.emplace_back(name);
+    return true;
+}
+
+void DisciplineList::remove(std::size_t index) {
+    if (index < entries_.size())
+        entries_.erase(entries_.begin() + static_cast<std::ptrdiff_t>(index));
+}
+
+UserMessages DisciplineList::fillBlank(Document& doc) const {
+    UserMessages warnings;
+    std::size_t next = 0;
+    for (const Table table : kBlankTables) {
+        for (int row = 1; row <= doc.rowCount(table) && next < entries_.size(); ++row)
+            doc.setCell(table, row, Column::Discipline, entries_[next++]);
+    }
+    for (; next < entries_.size(); ++next) {
+        warnings.push_back(
+            {std::string(list_texts::kTooManyDisciplines), MessageIcon::Warning, false});
+    }
+    return warnings;
+}
+
+std::optional<UserMessage> DisciplineList::takeFromBlankQuestion() const {
+    if (entries_.empty())
+        return std::nullopt;
+    return UserMessage{std::string(list_texts::kReplaceDisciplines), MessageIcon::Warning, true};
+}
+
+void DisciplineList::takeFromBlank(const Document& doc) {
+    entries_.clear();
+    for (const Table table : kBlankTables) {
+        for (int row = 1; row <= doc.rowCount(table); ++row) {
+            const std::string& name = doc.cell(table, row, Column::Discipline);
+            if (name.empty())
+                return;  // page 3 continues page 2 only when page 2 is full
+            entries_.push_back(name);
+        }
+    }
+}
+
+DisciplineList::Closing DisciplineList::close(std::string_view fileNameText, Settings& settings) {
+    Closing closing;
+    if (entries_.empty())
+        return closing;
+    fileName_ = stripQuotes(fileNameText);
+    const fs::path file = listFilePath(fileName_);
+    std::error_code ec;
+    if (!fs::exists(file, ec)) {
+        if (!file.has_parent_path()) {
+            closing.mayClose = false;
+            closing.messages.push_back(
+                {"Дисциплины не сохранены: в имени файла не указана папка.\r\n" +
+                     listFileNameForMessage(fileName_),
+                 MessageIcon::Error, false});
+            return closing;
+        }
+        createFolderPath(file.parent_path(), nullptr);
+    }
+    if (!file.has_parent_path() || !fs::is_directory(file.parent_path(), ec)) {
+        closing.messages.push_back(
+            {std::string(list_texts::kDisciplinesNotSaved), MessageIcon::Information, false});
+        return closing;
+    }
+    settings.DisciplinesFileName = fileName_;
+    std::string data;
+    for (const std::string& e : entries_) {
+        data += e;
+        data += "\r\n";
+    }
+    std::string cause;
+    if (!writeFileAtomically(file, data, &cause)) {
+        closing.mayClose = false;
+        closing.messages.push_back({std::string(list_texts::kDisciplinesNotSaved) + "\r\n" + cause,
+                                    MessageIcon::Error, false});
+    }
+    return closing;
+}
+
+}  // namespace vellex

@@ -1,0 +1,62 @@
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "app/document.h"
+#include "lists/user_message.h"
+#include "storage/settings.h"
+
+// The discipline list: the names of a group's disciplines, one a line in a CP1251 file
+// ("DisciplinesFileName"). The discipline list window edits it, fills the name column of
+// pages 2 and 3 from it, or takes it over from them, and writes it when it closes.
+namespace vellex {
+
+class DisciplineList final {
+  public:
+    // Reads the file named by `fileNameText` (the file-name edit; its double quotes are
+    // dropped, see fileName()). A missing file gives an empty list; an existing one makes
+    // its name the "DisciplinesFileName". Lines lose their leading and trailing runs of
+    // the separator's first character, so a one-column CSV export reads as bare names.
+    UserMessages load(std::string_view fileNameText, Settings& settings);
+
+    // The lines of a file's text as entries, cleaned as `load` cleans them.
+    static std::vector<std::string> parse(std::string_view data, std::string_view separator);
+
+    const std::string& fileName() const { return fileName_; }
+    const std::vector<std::string>& entries() const { return entries_; }
+
+    // Appends `name` unless it is empty or listed already (letter case ignored).
+    bool add(std::string_view name);
+    // Removes entry `index` (0-based); any other index does nothing.
+    void remove(std::size_t index);
+
+    // Writes the entries into the name column of `Disciplines`, then of `Disciplines8`;
+    // hours, grades and rows past the list keep their texts. One warning for each entry
+    // that finds no row.
+    UserMessages fillBlank(Document& doc) const;
+
+    // The question to ask before taking the list from the blank; none for an empty list.
+    std::optional<UserMessage> takeFromBlankQuestion() const;
+    // Replaces the entries with the names of `Disciplines` up to its first empty name,
+    // followed, when every row of page 2 held one, by those of `Disciplines8`.
+    void takeFromBlank(const Document& doc);
+
+    struct Closing {
+        bool mayClose = true;
+        UserMessages messages;
+    };
+    // Writes a non-empty list to the file the edit names, creating missing folders, and
+    // makes it the "DisciplinesFileName". An empty list touches nothing. A list that
+    // could not be written keeps the window open so that nothing typed is lost.
+    Closing close(std::string_view fileNameText, Settings& settings);
+
+  private:
+    std::string fileName_;
+    std::vector<std::string> entries_;
+};
+
+}  // namespace vellex

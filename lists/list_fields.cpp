@@ -1,0 +1,32 @@
+#include "lists/list_fields.h"
+
+#include "text/string_utils.h"
+
+namespace vellex {
+namespace {
+
+// Folding case changes letters only, so a separator without any letter (";", ", ", "|")
+// is found exactly where the folded search would find it, without copying the line.
+bool hasLetter(std::string_view separator) {
+    for (const char c : separator) {
+        const auto b = static_cast<unsigned char>(c);
+        if ((b >= 'A' && b <= 'Z') || (b >= 'a' && b <= 'z') || b == 168 || b == 184 || b >= 192)
+            return true;
+    }
+    return false;
+}
+
+}  // namespace
+
+void splitListLine(std::string_view line, std::string_view separator,
+                   std::vector<std::string>& pieces) {
+    pieces.clear();
+    splitAtSeparator(line, separator, pieces,
+                     hasLetter(separator) ? SeparatorMatch::IgnoringCase : SeparatorMatch::Exact);
+}
+
+std::string cleanListField(std::string_view field) {
+    return trimChar(trimChar(field, ' '), '"');
+}
+
+}  // namespace vellex

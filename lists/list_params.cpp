@@ -1,0 +1,64 @@
+#include "lists/list_params.h"
+
+#include <system_error>
+
+#include "lists/list_lines.h"
+#include "text/file_io.h"
+#include "text/string_utils.h"
+
+namespace vellex {
+
+DateFormatOffer offerDateFormats(std::optional<std::string_view> fileData,
+                                 std::string_view currentFormat) {
+    DateFormatOffer offer;
+    if (fileData) {
+        LineCursor cursor(*fileData);
+        std::string_view line;
+        while (cursor.next(line))
+            offer.formats.emplace_back(line);
+    } else {
+        offer.formats.emplace_back(currentFormat);
+    }
+    const std::string wanted = lowerCase(currentFormat);
+    for (std::size_t i = 0; i < offer.formats.size(); ++i) {
+        if (lowerCase(offer.formats[i]) == wanted) {
+            offer.selected = static_cast<int>(i);
+            break;
+        }
+    }
+    return offer;
+}
+
+DateFormatOffer readDateFormats(const std::filesystem::path& programDir,
+                                std::string_view currentFormat) {
+    std::string data;
+    const std::filesystem::path file = programDir / kDateFormatsFileName;
+    std::error_code ec;
+    if (std::filesystem::exists(file, ec) && readWholeFile(file, data, nullptr))
+        return offerDateFormats(std::string_view(data), currentFormat);
+    return offerDateFormats(std::nullopt, currentFormat);
+}
+
+std::span<const std::string_view> standardDateFormats() {
+    static constexpr std::string_view kFormats[] = {
+        "dd.mm.yy", "dd.mm.yyyy", "d.m.yy", "d.m.yyyy", "mm.dd.yyyy", "yyyy.mm.dd",
+    };
+    return kFormats;
+}
+
+bool writeDateFormats(const std::filesystem::path& programDir,
+                      const std::vector<std::string>& formats, std::string* error) {
+    std::string data;
+    for (const std::string& f : formats) {
+        data += f;
+        data += "\r\n";
+    }
+    return writeFileAtomically(programDir / kDateFormatsFileName, data, error);
+}
+
+void applyListParams(Settings& settings, std::string separator, std::string birthDayFormat) {
+    settings.SplitField = std::move(separator);
+    settings.DateFormatBirthDay = std::move(birthDayFormat);
+}
+
+}  // namespace vellex

@@ -1,0 +1,210 @@
+#include <gtest/gtest.h>
+
+#include "lists/list_texts.h"
+#include "lists/results_file.h"
+#include "lists/student_pick.h"
+#include "tests/support/test_support.h"
+
+namespace vellex {
+namespace {
+
+using test::cp;
+
+const FixedClock kToday(Date{2026, 12, 8});
+
+StudentRow row(std::initializer_list<const char*> utf8) {
+    StudentRow r;
+    for (const char* s : utf8)
+        r.push_back(cp(s));
+    return r;
+}
+
+// ---- names -----------------------------------------------------------------------------
+
+TEST(PickNames, EditionTwoFillsThreeNameLinesOnEveryPage) {
+    Document doc;
+    pickStudentNames(doc, row({"Иванов", "Иван", "Иванович", "", ""}), 2);
+    for (const Field f : {Field::edStudentDiplom1, Field::edSurName, Field::edSurNameNPO,
+                          Field::edSurName4, Field::edSurName7, Field::edStudentCertificate1})
+        EXPECT_EQ(doc.text(f), cp("Иванов")) << fieldName(f);
+    for (const Field f : {Field::edStudentDiplom2, Field::edName, Field::edNameNPO, Field::edName4,
+                          Field::edName7, Field::edStudentCertificate2})
+        EXPECT_EQ(doc.text(f), cp("Иван")) << fieldName(f);
+    for (const Field f : {Field::edStudentDiplom3, Field::edNameDiplPrj0, Field::edNameDiplPrjNPO0,
+                          Field::edOrder, Field::edAddName7, Field::edStudentCertificate3})
+        EXPECT_EQ(doc.text(f), cp("Иванович")) << fieldName(f);
+}
+
+TEST(PickNames, OlderEditionsPutNameAndPatronymicOnOneLine) {
+    for (const int version : {0, 1}) {
+        Document doc;
+        doc.setText(Field::edStudentDiplom3, "keep");
+        doc.setText(Field::edOrder, "keep");
+        pickStudentNames(doc, row({"Иванов", "Иван", "Иванович", "", ""}), version);
+        EXPECT_EQ(doc.text(Field::edStudentDiplom2), cp("Иван Иванович"));
+        EXPECT_EQ(doc.text(Field::edName7), cp("Иван Иванович"));
+        EXPECT_EQ(doc.text(Field::edStudentDiplom3), "keep");
+        EXPECT_EQ(doc.text(Field::edOrder), "keep");
+    }
+}
+
+// ---- birth date and place --------------------------------------------------------------
+
+TEST(PickBirth, DateByFormatOrderAndEdition) {
+    const struct {
+        const char* date;
+        const char* format;
+        int version;
+        const char* day;    // edEntry2 (edition 2)
+        const char* month;  // edDateOut (edition 2)
+        const char* birthDay;
+    } cases[] = {
+        {"05.03.85", "dd.mm.yy", 2, "5", "марта", "1985"},
+        {"05.03.85", "dd.mm.yy", 0, "", "", "05.Март.1985"},
+        {"05.03.85", "dd.mm.yy", 1, "", "", "05.Март.1985"},
+        {"05.03.1985", "dd.mm.yyyy", 2, "5", "марта", "1985"},
+        // Two-digit years of this century up to now stay in it.
+        {"5.3.07", "d.m.yy", 2, "5", "марта", "2007"},
+        {"5.3.26", "d.m.yy", 2, "5", "марта", "2026"},
+        {"5.3.27", "d.m.yy", 2, "5", "марта", "1927"},
+        // Month first: by "m", and when the format has none of the letters.
+        {"03.05.85", "mm.dd.yy", 2, "5", "марта", "1985"},
+        {"03.05.85", "", 2, "5", "марта", "1985"},
+        // Year first, by "y" or "e".
+        {"1985.03.05", "yyyy.mm.dd", 2, "5", "марта", "1985"},
+        {"85.03.05", "ee.mm.dd", 0, "", "", "05.Март.1985"},
+        // Two parts: the current year.
+        {"05.03", "dd.mm.yy", 2, "5", "марта", "2026"},
+        // Unreadable: the raw text, the day and month fields untouched.
+        {"5 марта 1985", "dd.mm.yy", 2, "old", "old", "5 марта 1985"},
+        {"31.02.85", "dd.mm.yy", 0, "", "", "31.02.85"},
+        {"", "dd.mm.yy", 2, "old", "old", ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.date) + " " + c.format + " v" + std::to_string(c.version));
+        Document doc;
+        if (c.version == 2) {
+            doc.setText(Field::edEntry2, "old");
+            doc.setText(Field::edDateOut, "old");
+        }
+        pickStudentBirth(doc, row({"И", "И", "И", c.date, "Омск"}), c.version, c.format, kToday);
+        EXPECT_EQ(doc.text(Field::edBirthDay), cp(c.birthDay));
+        for (const Field f : {Field::edBirthDayNPO, Field::edBirthDay4, Field::edBirthDay7})
+            EXPECT_EQ(doc.text(f), cp(c.birthDay));
+        if (c.version == 2) {
+            for (const Field f :
+                 {Field::edEntry2, Field::edEntryNPO2, Field::edNumToDipl4, Field::edPresentDate7})
+                EXPECT_EQ(doc.text(f), cp(c.day)) << fieldName(f);
+            for (const Field f :
+                 {Field::edDateOut, Field::edDateOutNPO, Field::edDateOut4, Field::edDateOut7})
+                EXPECT_EQ(doc.text(f), cp(c.month)) << fieldName(f);
+        }
+    }
+}
+
+TEST(PickBirth, BirthPlaceOnlyUnderEditionTwo) {
+    Document doc;
+    pickStudentBirth(doc, row({"И", "И", "И", "01.01.90", "г. Омск"}), 2, "dd.mm.yy", kToday);
+    for (const Field f : {Field::edTown, Field::edTownNPO, Field::edTown4, Field::edTown7})
+        EXPECT_EQ(doc.text(f), cp("г. Омск"));
+    Document older;
+    older.setText(Field::edTown, "keep");
+    pickStudentBirth(older, row({"И", "И", "И", "01.01.90", "г. Омск"}), 1, "dd.mm.yy", kToday);
+    EXPECT_EQ(older.text(Field::edTown), "keep");
+    EXPECT_EQ(older.text(Field::edTownNPO), "");
+}
+
+// ---- results file ----------------------------------------------------------------------
+
+std::string resultsLines(int count) {
+    std::string data;
+    for (int i = 1; i <= count; ++i)
+        data +=
+            cp("Дисциплина " + std::to_string(i) + ";" + std::to_string(i * 2) + ";5 (пять)\r\n");
+    return data;
+}
+
+TEST(ResultsFile, SixtyLinesFillFiftyFourRowsOfPage2AndSixOfPage3) {
+    Document doc(54);
+    std::string data = resultsLines(60);
+    // Line 10 is empty: it empties its discipline cell and uses up the row.
+    const std::size_t line10 = [&] {
+        std::size_t at = 0;
+        for (int i = 0; i < 9; ++i)
+            at = data.find('\n', at) + 1;
+        return at;
+    }();
+    data.replace(line10, data.find('\n', line10) + 1 - line10, "\r\n");
+    doc.setCell(Table::Disciplines, 10, Column::Discipline, "old");
+    doc.setCell(Table::Disciplines, 10, Column::Value, "kept");
+    doc.setCell(Table::Disciplines8, 7, Column::Discipline, "beyond");
+
+    EXPECT_TRUE(fillResults(doc, data, ";").empty());
+    EXPECT_EQ(doc.cell(Table::Disciplines, 1, Column::Discipline), cp("Дисциплина 1"));
+    EXPECT_EQ(doc.cell(Table::Disciplines, 1, Column::AudTime), "2");
+    EXPECT_EQ(doc.cell(Table::Disciplines, 1, Column::Value), cp("5 (пять)"));
+    EXPECT_EQ(doc.cell(Table::Disciplines, 10, Column::Discipline), "");
+    EXPECT_EQ(doc.cell(Table::Disciplines, 10, Column::Value), "kept");
+    EXPECT_EQ(doc.cell(Table::Disciplines, 54, Column::Discipline), cp("Дисциплина 54"));
+    EXPECT_EQ(doc.cell(Table::Disciplines8, 1, Column::Discipline), cp("Дисциплина 55"));
+    EXPECT_EQ(doc.cell(Table::Disciplines8, 6, Column::Discipline), cp("Дисциплина 60"));
+    EXPECT_EQ(doc.cell(Table::Disciplines8, 7, Column::Discipline), "beyond");
+}
+
+TEST(ResultsFile, SurplusLinesWarnOnlyWithThreeFields) {
+    Document doc(54);
+    // 54 + 48 fill both tables; then 3 full lines warn and 2 short ones drop silently.
+    std::string data = resultsLines(102 + 3) + cp("Только название\r\nНазвание;10\r\n");
+    const UserMessages got = fillResults(doc, data, ";");
+    ASSERT_EQ(got.size(), 3u);
+    EXPECT_EQ(got[0].text, list_texts::kTooManyDisciplines);
+    EXPECT_EQ(got[0].icon, MessageIcon::Warning);
+    EXPECT_EQ(doc.cell(Table::Disciplines8, 48, Column::Discipline), cp("Дисциплина 102"));
+}
+
+TEST(ResultsFile, FieldsCleanedOnlyOnFullLines) {
+    Document doc(54);
+    fillResults(doc, cp(" \"Физика\" ; 72 ; \"отлично\" \r\n \"Химия\" ; 36 \r\nБиология\r\n"),
+                ";");
+    EXPECT_EQ(doc.cell(Table::Disciplines, 1, Column::Discipline), cp("Физика"));
+    EXPECT_EQ(doc.cell(Table::Disciplines, 1, Column::AudTime), "72");
+    EXPECT_EQ(doc.cell(Table::Disciplines, 1, Column::Value), cp("отлично"));
+    EXPECT_EQ(doc.cell(Table::Disciplines, 2, Column::Discipline), cp(" \"Химия\" "));
+    EXPECT_EQ(doc.cell(Table::Disciplines, 2, Column::AudTime), " 36 ");
+    EXPECT_EQ(doc.cell(Table::Disciplines, 3, Column::Discipline), cp("Биология"));
+}
+
+TEST(ResultsFile, NameBesideTheListFromTheDiplomaLines) {
+    Document doc;
+    doc.setText(Field::edStudentDiplom1, cp("Иванов"));
+    doc.setText(Field::edStudentDiplom2, cp("Иван"));
+    doc.setText(Field::edStudentDiplom3, cp("Иванович"));
+    EXPECT_EQ(resultsFileName(doc, "/home/u/group/list.csv"),
+              cp("/home/u/group/Иванов Иван Иванович.csv"));
+    EXPECT_EQ(resultsFileName(doc, "list.csv"), std::nullopt);
+}
+
+TEST(PickStudent, LoadsTheResultsFileBesideTheListThenConfirms) {
+    test::TempDir dir;
+    const std::string list = dir.path().string() + "/list.csv";
+    // The file system holds names in UTF-8; the document holds them in CP1251.
+    test::writeFile(dir / "Иванов Иван Иванович.csv", cp("Физика;72;5\r\n"));
+    Settings settings;
+    settings.VellexVersion = 2;
+    Document doc;
+    const UserMessages got = pickStudent(
+        doc, row({"Иванов", "Иван", "Иванович", "05.03.85", "Омск"}), settings, list, kToday);
+    ASSERT_EQ(got.size(), 1u);
+    EXPECT_EQ(got[0].text, list_texts::kStudentPicked);
+    EXPECT_EQ(got[0].icon, MessageIcon::Information);
+    EXPECT_EQ(doc.cell(Table::Disciplines, 1, Column::Discipline), cp("Физика"));
+
+    // Another student has no results file: only the confirmation.
+    Document other;
+    EXPECT_EQ(
+        pickStudent(other, row({"Петров", "Пётр", "", "", ""}), settings, list, kToday).size(), 1u);
+    EXPECT_EQ(other.cell(Table::Disciplines, 1, Column::Discipline), "");
+}
+
+}  // namespace
+}  // namespace vellex
