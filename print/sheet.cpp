@@ -4,6 +4,8 @@
 #include "print/certificate_sheet.h"
 #include "print/certificate_supplement_sheet.h"
 #include "print/diploma_sheet.h"
+#include "print/page2_sheet.h"
+#include "print/page3_sheet.h"
 #include "print/supplement_npo_sheet.h"
 #include "print/supplement_spo_sheet.h"
 
@@ -72,8 +74,11 @@ bool layoutSheet(SheetKind kind, const Document& doc, const Settings& settings,
             layoutSupplementSpoSheet(doc, settings, report);
             return true;
         case SheetKind::Page2:
+            layoutPage2Sheet(doc, settings, report);
+            return true;
         case SheetKind::Page3:
-            break;
+            layoutPage3Sheet(doc, settings, report);
+            return true;
     }
     return notYet(kind, error);
 }
