@@ -1,7 +1,9 @@
 #include "cli/print_job.h"
 
+#include <QBuffer>
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <QPdfWriter>
 #include <QPrinter>
 #include <QPrinterInfo>
 
@@ -9,6 +11,7 @@
 #include <system_error>
 
 #include "app/document.h"
+#include "report/page_renderer.h"
 #include "report/report_json.h"
 #include "report/report_output.h"
 #include "storage/document_file.h"
@@ -80,10 +83,26 @@ bool layoutRequest(const PrintRequest& request, TReport& report, std::string* er
     return layoutSheet(request.sheet, doc, settings, request.options, report, error);
 }
 
-bool runPrintRequest(const PrintRequest& request, std::string* error) {
+std::vector<std::string> overflowWarnings(const TReport& report) {
+    std::vector<std::string> out;
+    QBuffer sink;
+    sink.open(QIODevice::WriteOnly);
+    QPdfWriter device(&sink);
+    setupPdfWriter(device);
+    const QtTextMeasurer measurer(&device);
+    for (const auto& page : report.pages)
+        for (const TTextBox* box : overflowingBoxes(*page, measurer))
+            out.push_back("текст не помещается в поле «" +
+                          (box->role.empty() ? std::string("без имени") : box->role) + "».");
+    return out;
+}
+
+bool runPrintRequest(const PrintRequest& request, std::vector<std::string>& warnings,
+                     std::string* error) {
     TReport report;
     if (!layoutRequest(request, report, error))
         return false;
+    warnings = overflowWarnings(report);
 
     if (request.printer) {
         const QString name = QString::fromStdString(*request.printer);

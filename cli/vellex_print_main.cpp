@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <string>
+#include <vector>
 
 #include "cli/print_job.h"
 #include "cli/print_request.h"
@@ -44,7 +45,11 @@ int main(int argc, char** argv) {
         std::fputs(vellex::printUsage().c_str(), stdout);
         return 0;
     }
-    if (!vellex::runPrintRequest(*request, &error))
+    std::vector<std::string> warnings;
+    const bool ok = vellex::runPrintRequest(*request, warnings, &error);
+    for (const std::string& w : warnings)
+        std::fprintf(stderr, "vellex-print: предупреждение: %s\n", w.c_str());
+    if (!ok)
         return report(error);
     return 0;
 }

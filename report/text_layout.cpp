@@ -151,4 +151,13 @@ BoxLayout layoutBox(const TTextBox& box, const TextMeasurer& measurer) {
     return lay;
 }
 
+std::vector<const TTextBox*> overflowingBoxes(const TReportPage& page,
+                                              const TextMeasurer& measurer) {
+    std::vector<const TTextBox*> out;
+    for (const auto& box : page.objects)
+        if (box->visible && layoutBox(*box, measurer).overflow())
+            out.push_back(box.get());
+    return out;
+}
+
 }  // namespace vellex

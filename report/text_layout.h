@@ -61,6 +61,11 @@ struct BoxLayout {
 // give an empty layout with every non-empty line overflowing).
 BoxLayout layoutBox(const TTextBox& box, const TextMeasurer& measurer);
 
+// The visible boxes of the page whose text does not fit (see BoxLayout::overflow), in
+// drawing order; callers name them by their role in a warning.
+std::vector<const TTextBox*> overflowingBoxes(const TReportPage& page,
+                                              const TextMeasurer& measurer);
+
 // Splits one paragraph into lines that fit `innerWidth`: at the last space, comma,
 // hyphen or point that fits (the space dropped, the others kept), or inside a word
 // that alone is too wide. Always at least one line; every line has at least one

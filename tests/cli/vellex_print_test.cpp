@@ -194,5 +194,21 @@ TEST_F(VellexPrint, CertificateOptionsOverrideTheDocument) {
     EXPECT_GT(count(landscape, boldItalic), 0);
 }
 
+TEST_F(VellexPrint, WarnsAboutTextThatDoesNotFitButStillWrites) {
+    Document doc;
+    doc.setText(Field::edStudentDiplom1,
+                cp("Очень длинная фамилия имя и отчество студента, которые никак не помещаются "
+                   "в одну строку бланка диплома"));
+    std::string error;
+    ASSERT_TRUE(writeDocument(path("long.app"), doc, DocumentFileFormat{}, &error)) << error;
+    const Result r = run({"--sheet", "diploma", "--doc", path("long.app"), "--out", path("l.pdf")});
+    EXPECT_EQ(r.exit, 0) << r.err;
+    EXPECT_NE(r.err.find("предупреждение: текст не помещается в поле «edStudentDiplom1»"),
+              std::string::npos)
+        << r.err;
+    EXPECT_EQ(r.err.find("«edStudentDiplom2»"), std::string::npos) << r.err;
+    EXPECT_TRUE(std::filesystem::exists(path("l.pdf")));
+}
+
 }  // namespace
 }  // namespace vellex

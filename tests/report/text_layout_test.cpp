@@ -152,6 +152,19 @@ INSTANTIATE_TEST_SUITE_P(
                     OverflowRow{"zeroSizedBox", 0, 0, {"a"}, true, true}),
     [](const auto& info) { return std::string(info.param.name); });
 
+TEST(Overflow, PageListsTheBoxesThatDoNotFit) {
+    TReportPage page;
+    for (const char* role : {"fits", "tooLong", "hidden"}) {
+        TTextBox* b = addTextBox(page, role);
+        setBounds(*b, 0, 0, 54, 18);
+        addTextLine(*b, std::string(role) == "fits" ? "abc" : "abc def ghi");
+    }
+    findBox(page, "hidden")->visible = false;
+    const auto over = overflowingBoxes(page, kTen);
+    ASSERT_EQ(over.size(), 1u);
+    EXPECT_EQ(over[0]->role, "tooLong");
+}
+
 TEST(FontOf, SizeOnPaperFollowsTheCell) {
     TTextBox box;
     box.fontSize = 10;
