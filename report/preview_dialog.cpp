@@ -3,7 +3,6 @@
 #include <QComboBox>
 #include <QFileDialog>
 #include <QHBoxLayout>
-#include <QMessageBox>
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrintPreviewWidget>
@@ -12,6 +11,7 @@
 
 #include <array>
 
+#include "app/message_form.h"
 #include "report/page_renderer.h"
 #include "report/report_output.h"
 #include "text/file_io.h"
@@ -42,6 +42,11 @@ const std::array<Zoom, 10> kZooms{{
     {u"Две страницы", 0, QPrintPreviewWidget::FitInView, QPrintPreviewWidget::FacingPagesView},
 }};
 constexpr int kDefaultZoom = 8;  // the whole page
+
+void showError(QWidget* parent, const std::string& text) {
+    MessageForm::inform(parent, MessageForm::Kind::Error, QStringLiteral("Ошибка"),
+                        QString::fromStdString(text));
+}
 
 }  // namespace
 
@@ -124,7 +129,7 @@ void PreviewDialog::printClicked() {
         return;
     std::string error;
     if (!printReport(report_, printer_, &error))
-        QMessageBox::critical(this, QStringLiteral("Ошибка"), QString::fromStdString(error));
+        showError(this, error);
     // The dialog may have changed the page setup; the preview follows the printer.
     setupPrinter(printer_);
     view_->updatePreview();
@@ -140,13 +145,13 @@ void PreviewDialog::savePdfClicked() {
         path += QStringLiteral(".pdf");
     std::string error;
     if (!writeReportPdf(report_, pathFromUtf8(path.toStdString()), &error))
-        QMessageBox::critical(this, QStringLiteral("Ошибка"), QString::fromStdString(error));
+        showError(this, error);
 }
 
 bool showReport(const TReport& report, QWidget* parent) {
     std::string error;
     if (!prepareReport(report, &error)) {
-        QMessageBox::critical(parent, QStringLiteral("Ошибка"), QString::fromStdString(error));
+        showError(parent, error);
         return false;
     }
     PreviewDialog dialog(report, parent);
