@@ -26,7 +26,17 @@ void splitListLine(std::string_view line, std::string_view separator,
 }
 
 std::string cleanListField(std::string_view field) {
-    return trimChar(trimChar(field, ' '), '"');
+    std::string out(field);
+    cleanListFieldInPlace(out);
+    return out;
+}
+
+void cleanListFieldInPlace(std::string& field) {
+    for (const char c : {' ', '"'}) {
+        const std::size_t last = field.find_last_not_of(c);
+        field.erase(last == std::string::npos ? 0 : last + 1);
+        field.erase(0, field.find_first_not_of(c));
+    }
 }
 
 }  // namespace vellex

@@ -18,4 +18,7 @@ void splitListLine(std::string_view line, std::string_view separator,
 // A field without its surrounding spaces, then without its surrounding double quotes.
 std::string cleanListField(std::string_view field);
 
+// cleanListField in place, without a copy.
+void cleanListFieldInPlace(std::string& field);
+
 }  // namespace vellex

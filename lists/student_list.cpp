@@ -1,5 +1,6 @@
 #include "lists/student_list.h"
 
+#include <algorithm>
 #include <system_error>
 
 #include "lists/list_fields.h"
@@ -27,12 +28,17 @@ void addStudentLine(std::string_view line, std::string_view separator,
         return;
     if (pieces.size() >= kStudentFields) {
         for (std::string& p : pieces)
-            p = cleanListField(p);
+            cleanListFieldInPlace(p);
     } else {
         pieces.resize(kStudentFields);
     }
     rows.push_back(std::move(pieces));
     pieces = {};
+}
+
+// Lines in the text, so that the rows are allocated once.
+std::size_t lineCountHint(std::string_view data) {
+    return static_cast<std::size_t>(std::count(data.begin(), data.end(), '\n')) + 1;
 }
 
 }  // namespace
@@ -48,6 +54,7 @@ std::optional<StudentRow> parseStudentLine(std::string_view line, std::string_vi
 
 std::vector<StudentRow> parseStudentList(std::string_view data, std::string_view separator) {
     std::vector<StudentRow> rows;
+    rows.reserve(lineCountHint(data));
     std::vector<std::string> pieces;
     LineCursor cursor(data);
     std::string_view line;
@@ -88,6 +95,7 @@ UserMessages StudentList::beginLoad(std::string_view listFileName, std::string_v
     reading_ = true;
     if (!readWholeFile(path, data_, nullptr))
         return {error(std::string(list_texts::kFileLocked))};
+    rows_.reserve(lineCountHint(data_));
     return {};
 }
 
