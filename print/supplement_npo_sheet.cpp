@@ -108,8 +108,9 @@ std::vector<BoxRow> rowsOlder(bool threeQualify) {
         {"edEducationNPO1",  fixed(230), topOf("edQualifyNPO2"), fixed(370)},
         {"edEducationNPO2",  fixed(50),  topOf("edQualifyNPO2", 26), fixed(600)},
         {"edPrakticNPO1",    fixed(230), fixedPlus(648, {&S::midDeltaYLeft3App1}), fixed(370)},
-        // The blank has a second practice line; this layout leaves it empty.
-        {"second practice line", fixed(50), prevTop(26), fixed(600)},
+        // The practice entry continues on this line; it prints the second practice field,
+        // which would otherwise be typed in and never reach the blank.
+        {"edPrakticNPO2", fixed(50), prevTop(26), fixed(600)},
         {"edNameDiplPrjNPO0", fixed(300), prevTop(32, {&S::midDeltaYLeft4App1}), fixed(250), 18, 10, kApp5},
         {"edNameDiplPrjNPO1", fixed(50), prevTop(26), fixed(550), 18, 10, kApp5},
         {"edNameDiplPrjNPO2", fixed(50), prevTop(26), fixed(550), 18, 10, kApp5},

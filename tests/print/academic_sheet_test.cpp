@@ -10,6 +10,7 @@
 #include "print/sheet.h"
 #include "storage/settings.h"
 #include "tests/print/first_page_expect.h"
+#include "tests/print/first_page_render.h"
 #include "tests/support/test_support.h"
 
 namespace vellex {
@@ -398,6 +399,24 @@ TEST(AcademicDispatch, TheSheetEntryPointLaysOutThisSheet) {
     ASSERT_TRUE(layoutSheet(SheetKind::Academic, academicDocument(kNpo), edition(2), {}, r, &error))
         << error;
     test::expectBoxes(r, kEdition2Npo);
+}
+
+// --- Rendered ---
+
+TEST(AcademicRender, WordsLandWhereThePageModelPutsThem) {
+    const auto bin = test::vellexPrintBinary();
+    if (!bin)
+        GTEST_SKIP() << "vellex-print is not built";
+    for (int version : {0, 1, 2}) {
+        SCOPED_TRACE("edition " + std::to_string(version));
+        Settings s = edition(version);
+        s.CopySign = version == 1;
+        Document doc;
+        test::fillWithShortWords(doc, Page::Academic, Table::Disciplines4);
+        // Version 0 prints its 78 table boxes besides the fields.
+        EXPECT_GE(test::expectWordsWhereBoxesSay(*bin, "academic", doc, s),
+                  version == 0 ? 100 : 25);
+    }
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 #include "print/sheet.h"
 #include "storage/settings.h"
 #include "tests/print/first_page_expect.h"
+#include "tests/print/first_page_render.h"
 #include "tests/support/test_support.h"
 
 namespace vellex {
@@ -296,6 +297,24 @@ TEST(CertSupplementDispatch, TheSheetEntryPointLaysOutThisSheet) {
         layoutSheet(SheetKind::CertificateSupplement, Document(), edition(2), {}, r, &error))
         << error;
     test::expectBoxes(r, kEdition2);
+}
+
+// --- Rendered ---
+
+TEST(CertSupplementRender, WordsLandWhereThePageModelPutsThem) {
+    const auto bin = test::vellexPrintBinary();
+    if (!bin)
+        GTEST_SKIP() << "vellex-print is not built";
+    for (int version : {0, 2}) {
+        SCOPED_TRACE("edition " + std::to_string(version));
+        Settings s = edition(version);
+        s.CopySign = version == 2;
+        s.FontSizeApp7Town = 8;
+        Document doc;
+        test::fillWithShortWords(doc, Page::CertSupplement, Table::Disciplines7);
+        EXPECT_GE(test::expectWordsWhereBoxesSay(*bin, "certificate-supplement", doc, s),
+                  version == 0 ? 100 : 25);
+    }
 }
 
 }  // namespace
