@@ -185,14 +185,14 @@ void diplomaToSupplements(Document& doc, const CopyContext& c) {
     constexpr Field qualifyNpo[] = {F::edQualifyNPO1, F::edQualifyNPO2};
     distributeText(doc, doc.text(F::edQualify), full, qualifyNpo);
 
-    constexpr Field spec[] = {F::edSpecDiplom1, F::edSpecDiplom2, F::edSpecDiplom3,
-                              F::edSpecDiplom4};
+    constexpr Field specialty[] = {F::edSpecDiplom1, F::edSpecDiplom2, F::edSpecDiplom3,
+                                   F::edSpecDiplom4};
     constexpr Field specRight[] = {F::edSpecRight1, F::edSpecRight2, F::edSpecRight3,
                                    F::edSpecRight4};
     constexpr Field specRightNpo[] = {F::edSpecRightNPO1, F::edSpecRightNPO2, F::edSpecRightNPO3,
                                       F::edSpecRightNPO4};
-    copyLines(doc, spec, specRight);
-    copyLines(doc, spec, specRightNpo);
+    copyLines(doc, specialty, specRight);
+    copyLines(doc, specialty, specRightNpo);
 }
 
 // ---------------------------------------------------------------------------------------

@@ -47,16 +47,10 @@ UserMessages DisciplineList::load(std::string_view fileNameText, Settings& setti
     std::string data;
     // A file that cannot be read leaves the list as the failed read left it: empty.
     readWholeFile(listFilePath(fileName_), data, nullptr);
-    entries_ = splitLines(data);
+    entries_ = parse(data, settings.SplitField);
     UserMessages messages;
-    if (!entries_.empty()) {
-        if (settings.SplitField.empty()) {
-            messages.push_back(
-                {std::string(list_texts::kEmptySeparator), MessageIcon::Warning, false});
-        } else {
-            cleanEntries(entries_, settings.SplitField.front());
-        }
-    }
+    if (!entries_.empty() && settings.SplitField.empty())
+        messages.push_back({std::string(list_texts::kEmptySeparator), MessageIcon::Warning, false});
     settings.DisciplinesFileName = fileName_;
     return messages;
 }

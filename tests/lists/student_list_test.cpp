@@ -77,12 +77,6 @@ TEST(StudentLine, SplitCleanAndFillUp) {
     }
 }
 
-TEST(StudentLine, ComposedLinesHaveExactlyFiveFields) {
-    const std::vector<StudentRow> rows = {row({"а", "б", "в", "г", "д", "е"}),
-                                          row({"ж", "з", "", "", ""})};
-    EXPECT_EQ(composeStudentList(rows, ";"), cp("а;б;в;г;д\r\nж;з;;;\r\n"));
-}
-
 // ---- loading a list file ---------------------------------------------------------------
 
 TEST(StudentListLoad, FixtureGivesItsStudentRows) {
