@@ -11,6 +11,7 @@
 #include "app/document.h"
 #include "print/sheet.h"
 #include "storage/settings.h"
+#include "tests/print/printed_words.h"
 #include "tests/support/test_support.h"
 
 namespace vellex {
@@ -147,6 +148,23 @@ void expectPage(const TReport& r, const std::vector<Box>& want) {
         EXPECT_EQ(b.width, w.width);
         EXPECT_EQ(b.height, w.height);
         EXPECT_EQ(b.adjust, w.adjust);
+    }
+}
+
+// The page model vellex-print wrote holds the expected boxes (the duplicate mark aside).
+void expectJsonPage(const nlohmann::json& page, const std::vector<Box>& want) {
+    for (const Box& w : want) {
+        SCOPED_TRACE(w.role);
+        const nlohmann::json* found = nullptr;
+        for (const auto& b : page["boxes"])
+            if (b.value("role", std::string()) == w.role)
+                found = &b;
+        ASSERT_NE(found, nullptr);
+        EXPECT_EQ((*found)["left"], w.left);
+        EXPECT_EQ((*found)["top"], w.top);
+        EXPECT_EQ((*found)["width"], w.width);
+        EXPECT_EQ((*found)["height"], w.height);
+        EXPECT_EQ((*found)["adjust"], w.adjust);
     }
 }
 
@@ -419,6 +437,29 @@ TEST(CertificateChoices, UnknownEditionOrNoBlankChosenPrintsTheFirst) {
     std::string error;
     ASSERT_TRUE(layoutSheet(SheetKind::Certificate, doc, s, SheetOptions{}, r, &error)) << error;
     expectPage(r, expectedBoxes(0, 0));
+}
+
+// --- On paper ---
+
+TEST(CertificatePrintout, EveryEntryLandsWhereThePageModelSays) {
+    const auto bin = test::printed::printBinary();
+    if (!bin)
+        GTEST_SKIP() << "vellex-print or pdftotext is missing";
+    const Document doc = test::printed::wordDocument(Page::Certificate);
+    for (const Blank& blank : kBlanks) {
+        SCOPED_TRACE("variant " + std::to_string(blank.variant) + " edition " +
+                     std::to_string(blank.edition));
+        test::TempDir dir;
+        const auto printout = test::printed::printSheet(
+            *bin, dir, "certificate", doc,
+            "VellexVersion=" + std::to_string(blank.edition) + "\r\nCopySign=1\r\n",
+            "--cert-variant " + std::to_string(blank.variant));
+        ASSERT_TRUE(printout);
+        const std::size_t boxes = expectedBoxes(blank.variant, blank.edition).size() + 1;
+        ASSERT_EQ(printout->page["boxes"].size(), boxes);
+        expectJsonPage(printout->page, expectedBoxes(blank.variant, blank.edition));
+        EXPECT_EQ(test::printed::expectWordsWhereThePageSays(*printout), int(boxes));
+    }
 }
 
 }  // namespace

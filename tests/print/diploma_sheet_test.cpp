@@ -11,6 +11,7 @@
 #include "app/document.h"
 #include "print/sheet.h"
 #include "storage/settings.h"
+#include "tests/print/printed_words.h"
 #include "tests/support/test_support.h"
 
 namespace vellex {
@@ -189,6 +190,23 @@ void expectPage(const TReport& r, const std::vector<Box>& want) {
 
 bool isSpeciality(const std::string& role) {
     return role.rfind("edSpecDiplom", 0) == 0;
+}
+
+// The page model vellex-print wrote holds the expected boxes (the duplicate mark aside).
+void expectJsonPage(const nlohmann::json& page, const std::vector<Box>& want) {
+    for (const Box& w : want) {
+        SCOPED_TRACE(w.role);
+        const nlohmann::json* found = nullptr;
+        for (const auto& b : page["boxes"])
+            if (b.value("role", std::string()) == w.role)
+                found = &b;
+        ASSERT_NE(found, nullptr);
+        EXPECT_EQ((*found)["left"], w.left);
+        EXPECT_EQ((*found)["top"], w.top);
+        EXPECT_EQ((*found)["width"], w.width);
+        EXPECT_EQ((*found)["height"], w.height);
+        EXPECT_EQ((*found)["adjust"], w.adjust);
+    }
 }
 
 struct Blank {
@@ -611,6 +629,31 @@ TEST(DiplomaChoices, PrintingAgainLeavesNothingOfTheLastSheet) {
     fillDiploma(placed, doc, Settings{}, 0);
     ASSERT_EQ(r.pages.size(), 1u);
     expectPage(r, expectedBoxes(0, 0));
+}
+
+// --- On paper ---
+
+TEST(DiplomaPrintout, EveryEntryLandsWhereThePageModelSays) {
+    const auto bin = test::printed::printBinary();
+    if (!bin)
+        GTEST_SKIP() << "vellex-print or pdftotext is missing";
+    const Document doc = test::printed::wordDocument(Page::Diploma);
+    for (const Blank& blank : kBlanks) {
+        SCOPED_TRACE("variant " + std::to_string(blank.variant) + " edition " +
+                     std::to_string(blank.edition));
+        test::TempDir dir;
+        const auto printout =
+            test::printed::printSheet(*bin, dir, "diploma", doc,
+                                      "VellexVersion=" + std::to_string(blank.edition) +
+                                          "\r\nProfEduType=" + std::to_string(blank.variant) +
+                                          "\r\nCopySign=1\r\nAddLineUp_Diplom=1\r\n");
+        ASSERT_TRUE(printout);
+        // The blank the settings choose, with the duplicate mark, each box holding a word.
+        const std::size_t boxes = expectedBoxes(blank.variant, blank.edition).size() + 1;
+        ASSERT_EQ(printout->page["boxes"].size(), boxes);
+        expectJsonPage(printout->page, expectedBoxes(blank.variant, blank.edition));
+        EXPECT_EQ(test::printed::expectWordsWhereThePageSays(*printout), int(boxes));
+    }
 }
 
 }  // namespace
