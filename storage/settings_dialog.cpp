@@ -496,9 +496,12 @@ void TSettings::rgVellexVersionClick(int version) {
     const std::string_view notice = logic_->clickVersion(version);
     showValues();
     showLook();
-    if (!notice.empty())
-        MessageForm::inform(this, MessageForm::Kind::Information, QStringLiteral("Vellex"),
-                            qs(notice));
+    if (!notice.empty()) {
+        // The notice keeps Windows line ends in the core; a Qt label breaks lines at "\n".
+        QString text = qs(notice);
+        text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+        MessageForm::inform(this, MessageForm::Kind::Information, QStringLiteral("Vellex"), text);
+    }
 }
 
 void TSettings::BitBtnOKClick() {

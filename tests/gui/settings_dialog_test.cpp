@@ -211,8 +211,8 @@ TEST_F(SettingsDialogTest, Choosing2007ShowsTheNoticeAndSelects58Rows) {
     result = runSettingsDialog(nullptr, s, kSettingsMenuStartTab);
     ASSERT_EQ(messages.entries().size(), 1u);
     EXPECT_EQ(messages.entries()[0].text,
-              QStringLiteral("Для второй страницы приложения\r\nколечество строк установлено "
-                             "равным 58 (сдвоенные)\r\nа также скорректированы смещения колонок "
+              QStringLiteral("Для второй страницы приложения\nколечество строк установлено "
+                             "равным 58 (сдвоенные)\nа также скорректированы смещения колонок "
                              "с оценками."));
     EXPECT_TRUE(result.rowModeChanged);
     EXPECT_TRUE(result.versionChanged);
