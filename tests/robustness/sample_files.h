@@ -1,0 +1,20 @@
+#pragma once
+
+#include "app/document.h"
+#include "storage/document_file.h"
+#include "storage/settings.h"
+
+// Contents big and different enough that a save cut short can never pass for a whole one.
+namespace vellex::test {
+
+// The 94-row page-2 layout the large documents are saved in.
+DocumentFileFormat largeDocumentFormat();
+
+// Every saved field and table cell filled with long texts; variants 0 and 1 differ in
+// every line and in length.
+Document largeDocument(int variant);
+
+// Settings that differ from each other in numbers, flags and texts.
+Settings sampleSettings(int variant);
+
+}  // namespace vellex::test
