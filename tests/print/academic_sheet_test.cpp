@@ -167,6 +167,11 @@ INSTANTIATE_TEST_SUITE_P(Editions, AcademicLayouts,
 
 // --- Settings that move boxes ---
 
+std::vector<std::string> plus(std::vector<std::string> a, const std::vector<std::string>& b) {
+    a.insert(a.end(), b.begin(), b.end());
+    return a;
+}
+
 std::size_t indexOf(const std::vector<ExpectedBox>& rows, const std::string& role) {
     const auto it = std::find_if(rows.begin(), rows.end(),
                                  [&](const ExpectedBox& b) { return b.role == role; });
@@ -268,6 +273,81 @@ TEST(AcademicSettings, The2010BlankShiftsEveryBoxAlike) {
         EXPECT_EQ(box(r, e.role).top, e.top - 2);
     }
 }
+
+TEST(AcademicSettings, PageOneLineDistancesSpaceThe2010Blank) {
+    Settings s = edition(2);
+    s._deltaLine0 = 40;
+    s._deltaLine = 20;
+    s._deltaH1 = 10;
+    const TReport r = layout(academicDocument(kNpo), s);
+    EXPECT_EQ(box(r, "edSurName4").top, 215 + 40 + 10);
+    EXPECT_EQ(box(r, "edName4").top - box(r, "edSurName4").top, 40);
+    EXPECT_EQ(box(r, "edNumToDipl4").top - box(r, "edOrder").top, 44);
+    EXPECT_EQ(box(r, "edPrevDocum41").top - box(r, "edTown4").top, 50);
+    EXPECT_EQ(box(r, "edEduDateFrom42").top - box(r, "edEduDateFrom41").top, 12);
+    EXPECT_EQ(box(r, "edEntry41").top - box(r, "edEduDateFrom41").top, 50);
+    EXPECT_EQ(box(r, "edEducated41").top - box(r, "edEntry44").top, 40 + 10 + 1 + 10);
+    EXPECT_EQ(box(r, "edEduDateTo41").top - box(r, "edEducated44").top, 32);
+    EXPECT_EQ(box(r, "edSchool46").top - box(r, "edSchool45").top, 20);
+}
+
+// Each vertical shift of an older blank lowers its block and every box placed from it.
+struct OlderShiftCase {
+    int version;
+    int Settings::*key;
+    std::vector<std::string> moved;
+};
+
+class AcademicOlderBlockShift : public ::testing::TestWithParam<OlderShiftCase> {};
+
+TEST_P(AcademicOlderBlockShift, LowersTheBlockAndWhatIsPlacedFromIt) {
+    const OlderShiftCase& c = GetParam();
+    Settings s = edition(c.version);
+    s.*c.key = 6;
+    std::vector<std::string> moved = c.moved;
+    if (c.key == &Settings::midDeltaYLeft4App1)
+        for (int row = 1; row <= 26; ++row)
+            for (const char* col : {" Discipline", " AudTime", " Value"})
+                moved.push_back("Disciplines4 row " + std::to_string(row) + col);
+    test::expectMovedDown(layout(academicDocument(kSpo), s),
+                          c.version == 0 ? withTable(kVersion0) : kVersion1, moved, 6);
+}
+
+const std::vector<std::string> kVersion1Tail = {"edReason41",    "edReason42",
+                                                "edReason43",    "edEduDateFrom42",
+                                                "edEduDateTo42", "third date line"};
+
+INSTANTIATE_TEST_SUITE_P(
+    Shifts, AcademicOlderBlockShift,
+    ::testing::Values(
+        OlderShiftCase{0,
+                       &Settings::midDeltaYLeft1App1,
+                       {"edEduDateFrom41", "edEduDateTo41", "edEntry41", "edEntry42", "edEntry43",
+                        "edEntry44", "edEducated41", "edEducated42", "edEducated43", "edEducated44",
+                        "edFormOfEdu1", "edFormOfEdu2", "edSpecial41", "edSpecial42", "edSpecial43",
+                        "edEduDateFrom42", "edEduDateTo42"}},
+        OlderShiftCase{
+            0, &Settings::midDeltaYLeft3App1, {"edSpecial41", "edSpecial42", "edSpecial43"}},
+        OlderShiftCase{0, &Settings::midDeltaYLeft4App1, {}},
+        OlderShiftCase{0, &Settings::midDeltaYRight1App1, {"edPresentDate4"}},
+        OlderShiftCase{
+            0,
+            &Settings::midDeltaYRight2App1,
+            {"edReason41", "edReason42", "edReason43", "edReason44", "edReason45", "edReason46"}},
+        OlderShiftCase{
+            1, &Settings::midDeltaYLeft1App1,
+            plus({"edEduDateFrom41", "edEduDateTo41", "edEntry41", "edEntry42", "edEntry43",
+                  "edEducated41", "edEducated42", "edEducated43", "edFormOfEdu1", "edFormOfEdu2",
+                  "edSpecial41", "edSpecial42", "edSpecial43", "edEntry44", "edEducated44"},
+                 kVersion1Tail)},
+        OlderShiftCase{1, &Settings::midDeltaYLeft2App1,
+                       plus({"edEntry44", "edEducated44"}, kVersion1Tail)},
+        OlderShiftCase{1,
+                       &Settings::midDeltaYLeft3App1,
+                       {"edEduDateFrom42", "edEduDateTo42", "third date line"}},
+        // Version 1 has no presentation date or right-hand reason lines.
+        OlderShiftCase{1, &Settings::midDeltaYRight1App1, {}},
+        OlderShiftCase{1, &Settings::midDeltaYRight2App1, {}}));
 
 // --- Font sizes and the table columns ---
 

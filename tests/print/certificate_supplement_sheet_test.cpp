@@ -146,6 +146,35 @@ INSTANTIATE_TEST_SUITE_P(
                       BlockShiftCase{&Settings::FontSizeColumn3Cert, 0, "edPrevDocum71", -10},
                       BlockShiftCase{&Settings::midDeltaYLeft1App1, 3, "edSurName7", 3}));
 
+TEST(CertSupplementSettings, LinePitchesOfThe2010BlankAreOneMoreThanTheSettings) {
+    Settings s = edition(2);
+    s._deltaLine0 = 40;
+    s._deltaLine = 20;
+    const TReport r = layout(Document(), s);
+    EXPECT_EQ(box(r, "edSurName7").top, 95 + 41 + 13);
+    EXPECT_EQ(box(r, "edName7").top - box(r, "edSurName7").top, 21);
+    EXPECT_EQ(box(r, "edAddName7").top - box(r, "edName7").top, 41);
+    EXPECT_EQ(box(r, "edQualify71").top - box(r, "edTown7").top, 21 + 10);
+    EXPECT_EQ(box(r, "edQualify76").top - box(r, "edQualify75").top, 21);
+    // The date row and the blocks under it count the plain distances.
+    EXPECT_EQ(box(r, "edDate1").top - box(r, "edQualify76").top, 40 + 13 + 2);
+    EXPECT_EQ(box(r, "edSchool71").top - box(r, "edDate3").top, 20 + 13 + 1);
+    EXPECT_EQ(box(r, "edSchool72").top - box(r, "edSchool71").top, 21);
+    EXPECT_EQ(box(r, "edPrevDocum71").top - box(r, "edQualify6").top, 40 + 13 + 1 + 10);
+}
+
+TEST(CertSupplementSettings, OlderBlankShiftsOfTheRightPart) {
+    for (int Settings::*key : {&Settings::midDeltaYRight1App1, &Settings::midDeltaYRight2App1}) {
+        Settings s = edition(0);
+        s.*key = 5;
+        std::vector<std::string> moved = {"edQualify71", "edQualify72", "edQualify73",
+                                          "edQualify74", "edQualify75", "edQualify76"};
+        if (key == &Settings::midDeltaYRight1App1)
+            moved.push_back("edPresentDate7");
+        test::expectMovedDown(layout(Document(), s), withTable(kOlder), moved, 5);
+    }
+}
+
 TEST(CertSupplementSettings, SeriesShiftMovesOnlyTheNumbersAfterPlacement) {
     Settings s = edition(2);
     s.DeltaX7 = 2;

@@ -45,6 +45,18 @@ inline void expectBoxes(const TReport& report, const std::vector<ExpectedBox>& e
     }
 }
 
+// The page holds the boxes of `placed`, those named in `moved` `dy` units lower, the others
+// where they were.
+inline void expectMovedDown(const TReport& report, const std::vector<ExpectedBox>& placed,
+                            const std::vector<std::string>& moved, int dy) {
+    std::vector<ExpectedBox> expected = placed;
+    for (ExpectedBox& e : expected)
+        for (const std::string& role : moved)
+            if (e.role == role)
+                e.top += dy;
+    expectBoxes(report, expected);
+}
+
 inline const TTextBox& box(const TReport& report, std::string_view role) {
     const TTextBox* b = findBox(onlyPage(report), role);
     if (!b)

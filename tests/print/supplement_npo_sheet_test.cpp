@@ -217,6 +217,57 @@ TEST(NpoSettings, RightGroupShiftIsNotUsedIn2010) {
     }
 }
 
+// Each vertical shift of the older blank lowers its block and every box placed from it,
+// on either side; the other boxes stay.
+struct OlderShiftCase {
+    int Settings::*key;
+    std::vector<std::string> moved;
+};
+
+class NpoOlderBlockShift : public ::testing::TestWithParam<OlderShiftCase> {};
+
+TEST_P(NpoOlderBlockShift, LowersTheBlockAndWhatIsPlacedFromIt) {
+    Settings s = edition(0);
+    s.*GetParam().key = 9;
+    test::expectMovedDown(layout(npoDocument(0, 1), s), kOlder, GetParam().moved, 9);
+}
+
+const std::vector<std::string> kFromExamMore = {
+    "edExamMoreNPO1", "edExamMoreNPO2", "edExamMoreNPO3", "edExamMoreNPO4",
+    "edExamMoreNPO5", "edExamMoreNPO6", "edExamMoreNPO7"};
+
+std::vector<std::string> plus(std::vector<std::string> a, const std::vector<std::string>& b) {
+    a.insert(a.end(), b.begin(), b.end());
+    return a;
+}
+
+const std::vector<std::string> kFromProject =
+    plus({"edNameDiplPrjNPO0", "edNameDiplPrjNPO1", "edNameDiplPrjNPO2", "edExamenNPO1",
+          "edExamenNPO2", "edExamenNPO3"},
+         kFromExamMore);
+
+const std::vector<std::string> kFromQualify = {"edQualifyNPO1", "edQualifyNPO2", "edQualifyNPO3",
+                                               "edEducationNPO1", "edEducationNPO2"};
+
+INSTANTIATE_TEST_SUITE_P(
+    Shifts, NpoOlderBlockShift,
+    ::testing::Values(
+        // The numbers and dates on the right follow the left column's entry lines.
+        OlderShiftCase{&Settings::midDeltaYLeft1App1,
+                       plus({"edEntryNPO1", "edEntryNPO2", "edEntryNPO3", "edEndLernNPO1",
+                             "edEndLernNPO2", "edEndLernNPO3", "edTimeLernNPO", "edSpecialNPO1",
+                             "edSpecialNPO2", "edRegNoNPO", "edDateOutNPO", "edPresentDateNPO"},
+                            kFromQualify)},
+        OlderShiftCase{&Settings::midDeltaYLeft2App1, {"edSpecialNPO1", "edSpecialNPO2"}},
+        OlderShiftCase{&Settings::midDeltaYLeft3App1,
+                       plus({"edPrakticNPO1", "edPrakticNPO2", "edSpecRightNPO1", "edSpecRightNPO2",
+                             "edSpecRightNPO3", "edSpecRightNPO4", "edSpecRightNPO5"},
+                            kFromProject)},
+        OlderShiftCase{&Settings::midDeltaYLeft4App1, kFromProject},
+        OlderShiftCase{&Settings::midDeltaYLeft5App1, kFromExamMore},
+        OlderShiftCase{&Settings::midDeltaYRight1App1, plus({"edPresentDateNPO"}, kFromQualify)},
+        OlderShiftCase{&Settings::midDeltaYRight2App1, kFromQualify}));
+
 // --- Font sizes ---
 
 TEST(NpoFontSizes, PlacementSizesStandWhenSettingsAreZero) {
