@@ -120,7 +120,6 @@ void PreviewDialog::paintPages(QPrinter* printer) {
 
 void PreviewDialog::printClicked() {
     QPrintDialog dialog(&printer_, this);
-    dialog.setOption(QAbstractPrintDialog::PrintToFile, false);
     dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
     dialog.setOption(QAbstractPrintDialog::PrintPageRange, true);
     dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, true);

@@ -99,7 +99,8 @@ TEST_F(Render, FontSetupIsArialCompatible) {
 
 TEST_F(Render, BoxAtOriginSitsOnThePaperCorner) {
     box(0, 0, 300, 30, "Угол");
-    const Word& w = find(render(), "Угол");
+    const auto words = render();
+    const Word& w = find(words, "Угол");
     // The text is inset 2 units from the left and 1 from the top edge.
     EXPECT_NEAR(w.xMin, units::toMmX(2), 0.05);
     EXPECT_NEAR(w.yMin, units::toMmY(1), 0.05);
@@ -131,7 +132,8 @@ TEST_P(RenderAlign, TextLandsWhereTheCodeSays) {
     const int left = 200, top = 300;
     const int width = turned ? 30 : 400, height = turned ? 400 : 30;
     box(left, top, width, height, "Проверка", code);
-    const Word& w = find(render(), "Проверка");
+    const auto words = render();
+    const Word& w = find(words, "Проверка");
     if (!turned) {
         EXPECT_NEAR(w.yMin, units::toMmY(top + 1), 0.1);
         if ((code & 3) == 1)
