@@ -28,8 +28,9 @@ class Preview : public testing::Test {
         static int argc = 1;
         static char name[] = "vellex_preview_tests";
         static char* argv[] = {name, nullptr};
-        static QApplication app(argc, argv);
-        translated_ = installRussianTranslations(app);
+        // Never destroyed: tearing Qt down among the other statics at exit crashes.
+        auto* app = new QApplication(argc, argv);
+        translated_ = installRussianTranslations(*app);
     }
     static inline bool translated_ = false;
     void TearDown() override { MessageForm::setHook({}); }

@@ -58,7 +58,8 @@ class Render : public testing::Test {
         static int argc = 1;
         static char name[] = "vellex_report_tests";
         static char* argv[] = {name, nullptr};
-        static QGuiApplication app(argc, argv);
+        // Never destroyed: tearing Qt down among the other statics at exit crashes.
+        new QGuiApplication(argc, argv);
     }
 
     TTextBox* box(int left, int top, int width, int height, std::string_view utf8,
