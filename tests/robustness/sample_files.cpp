@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "lists/student_list.h"
 #include "tests/support/test_support.h"
 
 namespace vellex::test {
@@ -45,6 +46,15 @@ Settings sampleSettings(int variant) {
     s.Bold_Diplom3 = variant != 0;
     s.AdjustTown = variant == 0 ? kAlignCenter : kAlignLeft;
     return s;
+}
+
+std::string largeStudentList() {
+    std::vector<StudentRow> rows;
+    for (int i = 0; i < kListStudents; ++i) {
+        rows.push_back({cp("Иванов") + std::to_string(i), cp("Пётр"), cp("Сергеевич"), "05.03.85",
+                        cp("г. Новосибирск")});
+    }
+    return composeStudentList(rows, kListSeparator);
 }
 
 }  // namespace vellex::test

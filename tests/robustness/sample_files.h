@@ -1,5 +1,8 @@
 #pragma once
 
+#include <string>
+#include <string_view>
+
 #include "app/document.h"
 #include "storage/document_file.h"
 #include "storage/settings.h"
@@ -16,5 +19,12 @@ Document largeDocument(int variant);
 
 // Settings that differ from each other in numbers, flags and texts.
 Settings sampleSettings(int variant);
+
+// The student list tests use: ";" between fields, as in the default settings.
+inline constexpr std::string_view kListSeparator = ";";
+inline constexpr int kListStudents = 3000;
+
+// A list file of kListStudents students, as the list window writes it back.
+std::string largeStudentList();
 
 }  // namespace vellex::test

@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "lists/student_list.h"
 #include "storage/document_file.h"
 #include "storage/settings.h"
 #include "tests/robustness/child_process.h"
@@ -31,6 +32,21 @@ struct Writer {
     std::function<bool(const fs::path&, int variant, std::string* error)> save;
 };
 
+// The list window writing the list back after a row was removed.
+bool rewriteStudentList(const fs::path& path, int variant, std::string* error) {
+    if (variant == 0)
+        return writeFileAtomically(path, test::largeStudentList(), error);
+    StudentList list;
+    UserMessages messages = list.load(path.string(), test::kListSeparator);
+    if (messages.empty()) {
+        list.removeRow(0);
+        messages = list.close();
+    }
+    if (!messages.empty() && error)
+        *error = messages.front().text;
+    return messages.empty();
+}
+
 const std::vector<Writer>& writers() {
     static const std::vector<Writer> table = {
         {"document", "ivanov.app",
@@ -41,6 +57,7 @@ const std::vector<Writer>& writers() {
          [](const fs::path& p, int v, std::string* e) {
              return writeSettings(p, true, test::sampleSettings(v), e);
          }},
+        {"student list", "students.csv", rewriteStudentList},
     };
     return table;
 }
