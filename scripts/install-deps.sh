@@ -9,6 +9,7 @@ packages=(
   fonts-liberation fontconfig
   libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev
   poppler-utils
+  clang libclang-rt-14-dev
 )
 
 missing=()
