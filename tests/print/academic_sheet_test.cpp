@@ -10,7 +10,7 @@
 #include "print/sheet.h"
 #include "storage/settings.h"
 #include "tests/print/first_page_expect.h"
-#include "tests/print/first_page_render.h"
+#include "tests/print/printed_words.h"
 #include "tests/support/test_support.h"
 
 namespace vellex {
@@ -484,18 +484,23 @@ TEST(AcademicDispatch, TheSheetEntryPointLaysOutThisSheet) {
 // --- Rendered ---
 
 TEST(AcademicRender, WordsLandWhereThePageModelPutsThem) {
-    const auto bin = test::vellexPrintBinary();
+    const auto bin = test::printed::printBinary();
     if (!bin)
-        GTEST_SKIP() << "vellex-print is not built";
+        GTEST_SKIP() << "vellex-print or pdftotext is missing";
+    Document doc = test::printed::wordDocument(Page::Academic);
+    for (int row = 1; row <= 26; ++row)
+        for (Column c : {Column::Discipline, Column::AudTime, Column::Value})
+            doc.setCell(Table::Disciplines4, row, c,
+                        "T" + std::to_string(row) + "c" + std::to_string(static_cast<int>(c)));
     for (int version : {0, 1, 2}) {
         SCOPED_TRACE("edition " + std::to_string(version));
-        Settings s = edition(version);
-        s.CopySign = version == 1;
-        Document doc;
-        test::fillWithShortWords(doc, Page::Academic, Table::Disciplines4);
+        test::TempDir dir;
+        const std::string ini = "VellexVersion=" + std::to_string(version) +
+                                "\r\nCopySign=" + (version == 1 ? "1" : "0") + "\r\n";
+        const auto printout = test::printed::printSheet(*bin, dir, "academic", doc, ini);
+        ASSERT_TRUE(printout);
         // Version 0 prints its 78 table boxes besides the fields.
-        EXPECT_GE(test::expectWordsWhereBoxesSay(*bin, "academic", doc, s),
-                  version == 0 ? 100 : 25);
+        EXPECT_GE(test::printed::expectWordsWhereThePageSays(*printout), version == 0 ? 100 : 25);
     }
 }
 
