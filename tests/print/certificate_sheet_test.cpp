@@ -12,15 +12,17 @@
 #include "print/sheet.h"
 #include "storage/settings.h"
 #include "tests/print/printed_words.h"
+#include "tests/print/title_sheet_expect.h"
 #include "tests/support/test_support.h"
 
 namespace vellex {
 namespace {
 
-struct Box {
-    std::string role;
-    int left, top, width, height, adjust;
-};
+using test::title::Box;
+using test::title::box;
+using test::title::expectJsonPage;
+using test::title::expectPage;
+using test::title::geometry;
 
 // --- The blanks as the printed forms have them, all shifts 0 ---
 
@@ -117,55 +119,6 @@ TReport layout(const Document& doc, const Settings& s, int variant, int edition,
     const PlacedBoxes placed = placeCertificate(report, doc, s, variant, edition);
     fillCertificate(placed, doc, s, edition, bold, italic);
     return report;
-}
-
-const TTextBox& box(const TReport& r, std::string_view role) {
-    const TTextBox* b = findBox(pageByIndex(r, 0), role);
-    if (!b)
-        throw std::runtime_error("no box " + std::string(role));
-    return *b;
-}
-
-std::map<std::string, Box> geometry(const TReport& r) {
-    std::map<std::string, Box> out;
-    for (const auto& b : pageByIndex(r, 0).objects)
-        out[b->role] = {b->role, b->left, b->top, b->width, b->height, b->adjust};
-    return out;
-}
-
-void expectPage(const TReport& r, const std::vector<Box>& want) {
-    const auto& page = pageByIndex(r, 0);
-    ASSERT_EQ(page.objects.size(), want.size());
-    for (const Box& w : want) {
-        SCOPED_TRACE(w.role);
-        int count = 0;
-        for (const auto& b : page.objects)
-            count += b->role == w.role;
-        ASSERT_EQ(count, 1);
-        const TTextBox& b = box(r, w.role);
-        EXPECT_EQ(b.left, w.left);
-        EXPECT_EQ(b.top, w.top);
-        EXPECT_EQ(b.width, w.width);
-        EXPECT_EQ(b.height, w.height);
-        EXPECT_EQ(b.adjust, w.adjust);
-    }
-}
-
-// The page model vellex-print wrote holds the expected boxes (the duplicate mark aside).
-void expectJsonPage(const nlohmann::json& page, const std::vector<Box>& want) {
-    for (const Box& w : want) {
-        SCOPED_TRACE(w.role);
-        const nlohmann::json* found = nullptr;
-        for (const auto& b : page["boxes"])
-            if (b.value("role", std::string()) == w.role)
-                found = &b;
-        ASSERT_NE(found, nullptr);
-        EXPECT_EQ((*found)["left"], w.left);
-        EXPECT_EQ((*found)["top"], w.top);
-        EXPECT_EQ((*found)["width"], w.width);
-        EXPECT_EQ((*found)["height"], w.height);
-        EXPECT_EQ((*found)["adjust"], w.adjust);
-    }
 }
 
 struct Blank {
