@@ -8,6 +8,7 @@
 #include "print/sheet.h"
 #include "storage/settings.h"
 #include "tests/print/box_table.h"
+#include "tests/print/printed_words.h"
 #include "tests/support/test_support.h"
 
 namespace vellex {
@@ -275,6 +276,40 @@ TEST(Page2Dispatch, LayoutSheetRunsBothStages) {
     std::string error;
     ASSERT_TRUE(layoutSheet(SheetKind::Page2, doc, s, {}, report, &error)) << error;
     EXPECT_EQ(box(report, "edDayOut").text, std::vector<std::string>{"30"});
+}
+
+// --- On paper ---
+
+TEST(Page2Printout, EveryEntryLandsWhereThePageModelSays) {
+    const auto bin = test::printed::printBinary();
+    if (!bin)
+        GTEST_SKIP() << "vellex-print or pdftotext is missing";
+    // Row modes and pitches whose last row still lies on the paper (rows below its edge are
+    // simply not printed).
+    struct Blank {
+        int version, mode, eduType, colsDeltaH;
+        std::size_t boxes;
+    };
+    for (const Blank& b : {Blank{2, 3, 0, 16, 54 * 3 + 5}, Blank{2, 3, 1, 16, 54 * 3 + 5},
+                           Blank{0, 2, 0, 14, 58 * 3}, Blank{1, 1, 0, 14, 62 * 3}}) {
+        SCOPED_TRACE("edition " + std::to_string(b.version) + " mode " + std::to_string(b.mode));
+        Document doc = test::printed::wordDocument(Page::Page2);
+        doc.rebuildPage2(rowsForMode(b.mode));
+        for (int r = 1; r <= doc.rowCount(Table::Disciplines); ++r) {
+            doc.setCell(Table::Disciplines, r, Column::Discipline, "N" + std::to_string(r));
+            doc.setCell(Table::Disciplines, r, Column::AudTime, "H" + std::to_string(r));
+            doc.setCell(Table::Disciplines, r, Column::Value, "G" + std::to_string(r));
+        }
+        test::TempDir dir;
+        const auto printout = test::printed::printSheet(
+            *bin, dir, "page2", doc,
+            "VellexVersion=" + std::to_string(b.version) + "\r\nmode_N_Discipl=" +
+                std::to_string(b.mode) + "\r\nProfEduType=" + std::to_string(b.eduType) +
+                "\r\nColsDeltaH=" + std::to_string(b.colsDeltaH) + "\r\nCopySign=1\r\n");
+        ASSERT_TRUE(printout);
+        ASSERT_EQ(printout->page["boxes"].size(), b.boxes);  // no duplicate mark
+        EXPECT_EQ(test::printed::expectWordsWhereThePageSays(*printout), int(b.boxes));
+    }
 }
 
 }  // namespace

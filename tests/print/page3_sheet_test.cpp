@@ -6,6 +6,7 @@
 #include "print/sheet.h"
 #include "storage/settings.h"
 #include "tests/print/box_table.h"
+#include "tests/print/printed_words.h"
 #include "tests/support/test_support.h"
 
 namespace vellex {
@@ -196,6 +197,41 @@ TEST(Page3Dispatch, LayoutSheetRunsBothStages) {
     ASSERT_TRUE(layoutSheet(SheetKind::Page3, doc, page3Settings(2, 0), {}, report, &error))
         << error;
     EXPECT_EQ(box(report, "edRegNoSequel").text, std::vector<std::string>{"77"});
+}
+
+// --- On paper ---
+
+TEST(Page3Printout, EveryEntryLandsWhereThePageModelSays) {
+    const auto bin = test::printed::printBinary();
+    if (!bin)
+        GTEST_SKIP() << "vellex-print or pdftotext is missing";
+    Document doc = test::printed::wordDocument(Page::Page3);
+    for (int r = 1; r <= doc.rowCount(Table::Disciplines8); ++r) {
+        doc.setCell(Table::Disciplines8, r, Column::Discipline, "N" + std::to_string(r));
+        doc.setCell(Table::Disciplines8, r, Column::AudTime, "H" + std::to_string(r));
+        doc.setCell(Table::Disciplines8, r, Column::Value, "G" + std::to_string(r));
+    }
+    struct Blank {
+        int version, mode;
+        std::size_t boxes;
+    };
+    for (const Blank& b : {Blank{2, 3, 48 * 3 + 7}, Blank{2, 2, 48 * 3 + 7}, Blank{1, 0, 48 * 3}}) {
+        SCOPED_TRACE("edition " + std::to_string(b.version) + " mode " + std::to_string(b.mode));
+        doc.rebuildPage2(rowsForMode(b.mode));  // the document file follows the row mode
+        test::TempDir dir;
+        const auto printout =
+            test::printed::printSheet(*bin, dir, "page3", doc,
+                                      "VellexVersion=" + std::to_string(b.version) +
+                                          "\r\nmode_N_Discipl=" + std::to_string(b.mode) +
+                                          "\r\nCopySign=1\r\n"
+                                          "DeltaX2=5\r\nDeltaY2=7\r\n");
+        ASSERT_TRUE(printout);
+        // The layout's boxes and the duplicate mark, which the page shift leaves at (500, 10).
+        ASSERT_EQ(printout->page["boxes"].size(), b.boxes + 1);
+        EXPECT_EQ(printout->page["boxes"][0]["left"], 500);
+        EXPECT_EQ(printout->page["boxes"][0]["top"], 10);
+        EXPECT_EQ(test::printed::expectWordsWhereThePageSays(*printout), int(b.boxes) + 1);
+    }
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include "print/sheet.h"
 #include "storage/settings.h"
 #include "tests/print/box_table.h"
+#include "tests/print/printed_words.h"
 #include "tests/support/test_support.h"
 
 namespace vellex {
@@ -502,6 +503,37 @@ TEST(SupplementSpoDispatch, LayoutSheetRunsBothStages) {
         << error;
     EXPECT_EQ(box(report, "edSurName").text, std::vector<std::string>{cp("Петров")});
     EXPECT_EQ(report.pages[0]->objects.size(), k2010.size());
+}
+
+// --- On paper ---
+
+TEST(SupplementSpoPrintout, EveryEntryLandsWhereThePageModelSays) {
+    const auto bin = test::printed::printBinary();
+    if (!bin)
+        GTEST_SKIP() << "vellex-print or pdftotext is missing";
+    const Document doc = test::printed::wordDocument(Page::SupplementSpo);
+    // `empty`: boxes that print nothing — no trial choice is made on the 1997 blank, the 2007
+    // blank leaves two lines out and four school lines leave lines 5 and 6 empty.
+    struct Blank {
+        int version, schoolMode, qualifyMode;
+        std::size_t boxes;
+        int empty;
+    };
+    for (const Blank& b : {Blank{2, 1, 1, k2010.size(), 0}, Blank{0, 1, 1, k1997().size() + 2, 1},
+                           Blank{1, 0, 0, k2007().size(), 4}}) {
+        SCOPED_TRACE("edition " + std::to_string(b.version));
+        test::TempDir dir;
+        const auto printout = test::printed::printSheet(
+            *bin, dir, "supplement-spo", doc,
+            "VellexVersion=" + std::to_string(b.version) +
+                "\r\nSchoolMode=" + std::to_string(b.schoolMode) +
+                "\r\nQualifyMode=" + std::to_string(b.qualifyMode) + "\r\nCopySign=1\r\n");
+        ASSERT_TRUE(printout);
+        // The layout's boxes and the duplicate mark.
+        ASSERT_EQ(printout->page["boxes"].size(), b.boxes + 1);
+        EXPECT_EQ(test::printed::expectWordsWhereThePageSays(*printout),
+                  int(b.boxes) + 1 - b.empty);
+    }
 }
 
 }  // namespace
