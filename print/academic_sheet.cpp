@@ -121,13 +121,6 @@ std::vector<BoxRow> rowsOlder(bool v0) {
 }
 // clang-format on
 
-void placeRowsWithAdjust(SheetBoxes& boxes, const Settings& s, const std::vector<BoxRow>& rows) {
-    placeRows(boxes, s, rows);
-    // The alignment codes depend on settings only, so the final ones are written as the
-    // boxes are placed.
-    applyRowAdjust(boxes, s, rows);
-}
-
 void moveTop(const SheetBoxes& boxes, std::string_view role, int top) {
     setCoordinate(boxes.at(role), Coordinate::Top, top);
 }
@@ -146,7 +139,7 @@ void setLeftWidth(const SheetBoxes& boxes, std::string_view role, int left, int 
 void placeVersion1Changes(SheetBoxes& boxes, const Settings& s) {
     // 1. Four school lines under the town, which moves up.
     moveTop(boxes, "edTown4", 124);
-    placeRowsWithAdjust(
+    placeRowsAligned(
         boxes, s,
         {{"edSchool4", fixed(545), [](C c) { return c.boxes.at("edTown4").top + 20 * c.line; },
           fixed(220), 18, 10, kSchool, kRightPart, 4}});
@@ -257,10 +250,10 @@ SheetBoxes placeAcademic(TReport& report, const Document& doc, const Settings& s
     SheetBoxes boxes = beginSupplementSheet(report, doc, sheet_code::kAcademic);
     const int edition = supplementEdition(s);
     if (edition == 2) {
-        placeRowsWithAdjust(boxes, s, rows2010(spo(doc)));
+        placeRowsAligned(boxes, s, rows2010(spo(doc)));
         return boxes;
     }
-    placeRowsWithAdjust(boxes, s, rowsOlder(edition == 0));
+    placeRowsAligned(boxes, s, rowsOlder(edition == 0));
     if (edition == 0)
         placeTableRows(boxes, s, Table::Disciplines4, kTableRows, 550 + s.midDeltaYLeft4App1, 18);
     else

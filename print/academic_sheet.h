@@ -10,7 +10,8 @@ namespace vellex {
 class Document;
 struct Settings;
 
-// Stage one: clears the report and places every box of the edition's layout.
+// Stage one: clears the report and places every box of the edition's layout (an edition
+// outside 0..2 is laid out as edition 0, see supplementEdition).
 SheetBoxes placeAcademic(TReport& report, const Document& doc, const Settings& s);
 // Stage two: font sizes, the sheet and right-hand group shifts, the table columns, texts.
 void fillAcademic(const SheetBoxes& boxes, const Document& doc, const Settings& s);

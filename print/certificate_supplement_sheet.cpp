@@ -105,13 +105,6 @@ std::vector<BoxRow> rowsOlder() {
 }
 // clang-format on
 
-void placeRowsWithAdjust(SheetBoxes& boxes, const Settings& s, const std::vector<BoxRow>& rows) {
-    placeRows(boxes, s, rows);
-    // The alignment codes depend on settings only, so the final ones are written as the
-    // boxes are placed.
-    applyRowAdjust(boxes, s, rows);
-}
-
 void fill2010(const SheetBoxes& boxes, const Document& doc, const Settings& s) {
     applyFontSize(boxes.at("edTown7"), s.FontSizeApp7Town, s, Correction::SmallFont);
     applyFontSize(boxes.lines("edQualify7", 1, 6), s.FontSizeApp7School, s, Correction::SmallFont);
@@ -149,9 +142,9 @@ void fillOlder(const SheetBoxes& boxes, const Document& doc, const Settings& s) 
 SheetBoxes placeCertificateSupplement(TReport& report, const Document& doc, const Settings& s) {
     SheetBoxes boxes = beginSupplementSheet(report, doc, sheet_code::kCertificateSupplement);
     if (supplementEdition(s) == 2) {
-        placeRowsWithAdjust(boxes, s, rows2010());
+        placeRowsAligned(boxes, s, rows2010());
     } else {
-        placeRowsWithAdjust(boxes, s, rowsOlder());
+        placeRowsAligned(boxes, s, rowsOlder());
         placeTableRows(boxes, s, Table::Disciplines7, kTableRows, 378, 18);
     }
     return boxes;

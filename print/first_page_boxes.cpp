@@ -28,6 +28,11 @@ Formula fixedPlus(int base, std::initializer_list<SettingKey> keys) {
     };
 }
 
+void placeRowsAligned(SheetBoxes& boxes, const Settings& s, const std::vector<BoxRow>& rows) {
+    placeRows(boxes, s, rows);
+    applyRowAdjust(boxes, s, rows);
+}
+
 bool studentCentred(const Settings& s) {
     return s.AdjustStudent == kAlignCenter;
 }

@@ -18,6 +18,10 @@ Formula widthTo(int right);
 // A fixed value plus the settings.
 Formula fixedPlus(int base, std::initializer_list<SettingKey> keys);
 
+// placeRows, then the rows' alignment codes. The codes depend on settings only, so the
+// final ones can be written as the boxes are placed.
+void placeRowsAligned(SheetBoxes& boxes, const Settings& s, const std::vector<BoxRow>& rows);
+
 // Whether the student's name is centred: the first pages then give it the whole width.
 bool studentCentred(const Settings& s);
 

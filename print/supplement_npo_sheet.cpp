@@ -128,13 +128,6 @@ std::vector<BoxRow> rowsOlder(bool threeQualify) {
 }
 // clang-format on
 
-void placeRowsWithAdjust(SheetBoxes& boxes, const Settings& s, const std::vector<BoxRow>& rows) {
-    placeRows(boxes, s, rows);
-    // The alignment codes depend on settings only, so the final ones are written as the
-    // boxes are placed.
-    applyRowAdjust(boxes, s, rows);
-}
-
 void emptyLastSchoolLines(const SheetBoxes& boxes, const Document& doc) {
     if (sixSchoolLines(doc))
         return;
@@ -191,10 +184,10 @@ void fillOlder(const SheetBoxes& boxes, const Document& doc, const Settings& s) 
 SheetBoxes placeSupplementNpo(TReport& report, const Document& doc, const Settings& s) {
     SheetBoxes boxes = beginSupplementSheet(report, doc, sheet_code::kSupplementNpo);
     if (supplementEdition(s) == 2) {
-        placeRowsWithAdjust(boxes, s, rows2010());
+        placeRowsAligned(boxes, s, rows2010());
         return boxes;
     }
-    placeRowsWithAdjust(boxes, s, rowsOlder(threeQualifyLines(doc)));
+    placeRowsAligned(boxes, s, rowsOlder(threeQualifyLines(doc)));
     if (sixSchoolLines(doc)) {
         // Six lines take the town's place and push the town up above them; the sixth
         // line sits closer to the fifth.
