@@ -137,27 +137,27 @@ void setLeftWidth(const SheetBoxes& boxes, std::string_view role, int left, int 
 
 // The version-1 blank, step by step from the version-0 placement.
 void placeVersion1Changes(SheetBoxes& boxes, const Settings& s) {
-    // 1. Four school lines under the town, which moves up.
+    // Four school lines under the town, which moves up.
     moveTop(boxes, "edTown4", 124);
     placeRowsAligned(
         boxes, s,
         {{"edSchool4", fixed(545), [](C c) { return c.boxes.at("edTown4").top + 20 * c.line; },
           fixed(220), 18, 10, kSchool, kRightPart, 4}});
-    // 2.
+    // The numbers and the birth date.
     moveTop(boxes, "edRegNo4", 318);
     moveTop(boxes, "edDateOut4", 371);
     moveBelow(boxes, "edBirthDay4", "edName4", 21);
-    // 3.
+    // The previous document: a wider first line, the others closer.
     setLeftWidth(boxes, "edPrevDocum41", 200, 320);
     moveBelow(boxes, "edPrevDocum41", "edBirthDay4", 37);
     moveBelow(boxes, "edPrevDocum42", "edPrevDocum41", 19);
     moveBelow(boxes, "edPrevDocum43", "edPrevDocum42", 19);
-    // 4.
+    // The study dates, the first one after its caption.
     moveBelow(boxes, "edEduDateFrom41", "edPrevDocum43", 37 + s.midDeltaYLeft1App1);
     setLeftWidth(boxes, "edEduDateFrom41", 205, 300);
     moveBelow(boxes, "edEduDateTo41", "edEduDateFrom41", 25);
     setLeftWidth(boxes, "edEduDateTo41", 37, 550);
-    // 5. and 6.
+    // Entry and education blocks: a short first line after the caption, two full ones.
     for (const std::string_view block : {"edEntry4", "edEducated4"}) {
         const std::string first = std::string(block) + "1";
         const std::string second = std::string(block) + "2";
@@ -172,23 +172,23 @@ void placeVersion1Changes(SheetBoxes& boxes, const Settings& s) {
         moveBelow(boxes, third, second, 25);
         setLeftWidth(boxes, third, 37, 550);
     }
-    // 7.
+    // The form of education.
     moveBelow(boxes, "edFormOfEdu1", "edEducated43", 80);
     setLeftWidth(boxes, "edFormOfEdu1", 156, 240);
     moveBelow(boxes, "edFormOfEdu2", "edFormOfEdu1", 22);
     setLeftWidth(boxes, "edFormOfEdu2", 37, 260);
-    // 8.
+    // The specialty.
     moveBelow(boxes, "edSpecial41", "edFormOfEdu2", 38);
     moveBelow(boxes, "edSpecial42", "edSpecial41", 25);
     setLeftWidth(boxes, "edSpecial42", 37, 550);
     moveBelow(boxes, "edSpecial43", "edSpecial42", 25);
     setLeftWidth(boxes, "edSpecial43", 37, 550);
-    // 9.
+    // The fourth entry and education lines go below the specialty.
     moveBelow(boxes, "edEntry44", "edSpecial43", 38 + s.midDeltaYLeft2App1);
     setLeftWidth(boxes, "edEntry44", 152, 550);
     moveBelow(boxes, "edEducated44", "edEntry44", 25);
     setLeftWidth(boxes, "edEducated44", 37, 550);
-    // 10. Three reason lines, left aligned, the first one short after its caption.
+    // Three reason lines, left aligned, the first one short after its caption.
     placeRows(
         boxes, s,
         std::vector<BoxRow>{{"edReason4", fixed(37),
@@ -196,7 +196,7 @@ void placeVersion1Changes(SheetBoxes& boxes, const Settings& s) {
                              fixed(550), 18, 10, nullptr, kLeftPart, 3}});
     setLeftWidth(boxes, "edReason41", 310, 220);
     setAdjust(boxes.at("edReason41"), adjust::kLeft);
-    // 11. The study dates, and a third line the blank has below them.
+    // The second study dates, and a third line the blank has below them.
     const auto dateTop = [](int i) {
         return [i](C c) {
             return c.boxes.at("edReason43").top + c.s.midDeltaYLeft3App1 + 25 * i + 11;
@@ -208,7 +208,7 @@ void placeVersion1Changes(SheetBoxes& boxes, const Settings& s) {
                                   {"third date line", fixed(37), dateTop(3), fixed(550)}});
     setLeftWidth(boxes, "edEduDateFrom42", 340, 220);
     moveBelow(boxes, "third date line", "edEduDateTo42", 20);
-    // 12.
+    // The order number at the foot of the page.
     moveTop(boxes, "edOrder", 1018);
     setLeftWidth(boxes, "edOrder", 260, 260);
 }
