@@ -1,9 +1,7 @@
 #include "cli/print_job.h"
 
-#include <QBuffer>
 #include <QCoreApplication>
 #include <QFileInfo>
-#include <QPdfWriter>
 #include <QPrinter>
 #include <QPrinterInfo>
 
@@ -11,6 +9,7 @@
 #include <system_error>
 
 #include "app/document.h"
+#include "report/overflow_check.h"
 #include "report/page_renderer.h"
 #include "report/report_json.h"
 #include "report/report_output.h"
@@ -53,7 +52,8 @@ std::string quoted(const std::filesystem::path& p) {
 
 }  // namespace
 
-bool layoutRequest(const PrintRequest& request, TReport& report, std::string* error) {
+bool loadRequestSettings(const PrintRequest& request, Settings& settings, bool& read,
+                         std::string* error) {
     const std::filesystem::path iniPath =
         request.settings ? *request.settings : mainSettingsPath(defaultProgramDir());
     std::error_code ec;
@@ -62,38 +62,49 @@ bool layoutRequest(const PrintRequest& request, TReport& report, std::string* er
     if (request.settings && !std::filesystem::is_regular_file(iniPath, ec))
         return fail(error, "Файл настроек " + quoted(iniPath) + " не найден.");
 
-    Settings settings;
     const auto dirText = cp1251::fromUtf8(pathToUtf8(iniPath.parent_path() / ""));
     if (dirText.ok())
         settings.programDir = dirText.bytes;
-    const bool settingsRead = readSettings(iniPath, true, settings);
+    read = readSettings(iniPath, true, settings);
     applyStartupSettings(settings);
+    return true;
+}
 
-    Document doc;
+bool openStartDocument(const Settings& settings, bool settingsRead,
+                       const std::optional<std::filesystem::path>& document, Document& doc,
+                       std::string* error) {
     applyStartupState(doc, settings, settingsRead, systemClock().today());
+    if (!document)
+        return true;
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(*document, ec))
+        return fail(error, "Файл документа " + quoted(*document) + " не найден.");
+    DocumentReadOptions options;
+    options.format = documentFileFormat(settings);
+    return readDocument(*document, options, doc, error);
+}
 
-    if (request.document) {
-        if (!std::filesystem::is_regular_file(*request.document, ec))
-            return fail(error, "Файл документа " + quoted(*request.document) + " не найден.");
-        DocumentReadOptions options;
-        options.format = documentFileFormat(settings);
-        if (!readDocument(*request.document, options, doc, error))
-            return false;
-    }
+bool layoutRequest(const PrintRequest& request, TReport& report, std::string* error) {
+    Settings settings;
+    bool settingsRead = false;
+    if (!loadRequestSettings(request, settings, settingsRead, error))
+        return false;
+    Document doc;
+    if (!openStartDocument(settings, settingsRead, request.document, doc, error))
+        return false;
     return layoutSheet(request.sheet, doc, settings, request.options, report, error);
+}
+
+std::string overflowWarning(const OverflowBox& overflow) {
+    if (overflow.box->role.empty())
+        return overflow.message;
+    return overflow.message + " (поле " + overflow.box->role + ")";
 }
 
 std::vector<std::string> overflowWarnings(const TReport& report) {
     std::vector<std::string> out;
-    QBuffer sink;
-    sink.open(QIODevice::WriteOnly);
-    QPdfWriter device(&sink);
-    setupPdfWriter(device);
-    const QtTextMeasurer measurer(&device);
-    for (const auto& page : report.pages)
-        for (const TTextBox* box : overflowingBoxes(*page, measurer))
-            out.push_back("текст не помещается в поле «" +
-                          (box->role.empty() ? std::string("без имени") : box->role) + "».");
+    for (const OverflowBox& o : findOverflows(report))
+        out.push_back(overflowWarning(o));
     return out;
 }
 
@@ -103,7 +114,10 @@ bool runPrintRequest(const PrintRequest& request, std::vector<std::string>& warn
     if (!layoutRequest(request, report, error))
         return false;
     warnings = overflowWarnings(report);
+    return outputReport(report, request, error);
+}
 
+bool outputReport(const TReport& report, const PrintRequest& request, std::string* error) {
     if (request.printer) {
         const QString name = QString::fromStdString(*request.printer);
         if (QPrinterInfo::printerInfo(name).isNull())
@@ -113,11 +127,11 @@ bool runPrintRequest(const PrintRequest& request, std::vector<std::string>& warn
         setupPrinter(printer);
         printer.setCopyCount(request.copies);
         printer.setDocName(QStringLiteral("Vellex"));
-        return printReport(report, printer, error);
+        return printReport(report, printer, error, request.grid);
     }
     if (request.format == OutputFormat::Json)
         return writeFileAtomically(*request.out, reportToJson(report), error);
-    return writeReportPdf(report, *request.out, error);
+    return writeReportPdf(report, *request.out, error, request.grid);
 }
 
 }  // namespace vellex

@@ -1,12 +1,29 @@
 #pragma once
 
+#include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "cli/print_request.h"
+#include "report/overflow_check.h"
 #include "report/report.h"
 
 namespace vellex {
+
+class Document;
+struct Settings;
+
+// The settings the request names (or the program's own "App.ini"), read as the window
+// reads them at start-up. `read` tells whether a file was there.
+bool loadRequestSettings(const PrintRequest& request, Settings& settings, bool& read,
+                         std::string* error);
+
+// The document as the window has it right after start-up with `document` (if any) on its
+// command line.
+bool openStartDocument(const Settings& settings, bool settingsRead,
+                       const std::optional<std::filesystem::path>& document, Document& doc,
+                       std::string* error);
 
 // Builds the sheet's page for the request: the settings and the document are opened
 // exactly as the window has them right after start-up with that document on its command
@@ -14,8 +31,14 @@ namespace vellex {
 bool layoutRequest(const PrintRequest& request, TReport& report, std::string* error);
 
 // Russian warnings (UTF-8) for the boxes whose text does not fit, measured with the fonts
-// of the PDF and the printer. Needs a QGuiApplication.
+// of the PDF and the printer, by the entry's caption and field name. Needs a
+// QGuiApplication.
 std::vector<std::string> overflowWarnings(const TReport& report);
+// One such warning: "<caption>: текст не помещается (поле <role>)".
+std::string overflowWarning(const OverflowBox& overflow);
+
+// Sends a laid-out report where the request says: the printer, or the file as PDF or JSON.
+bool outputReport(const TReport& report, const PrintRequest& request, std::string* error);
 
 // Lays the sheet out and writes it (PDF or JSON) or prints it. Needs a QGuiApplication.
 // Warnings go to `warnings`.

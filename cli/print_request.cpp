@@ -30,6 +30,9 @@ std::string printUsage() {
            "               --out ФАЙЛ [--cert-variant 0|1] [--cert-bold] [--cert-italic]\n"
            "  vellex-print --sheet ЛИСТ [--doc ФАЙЛ.app] [--ini App.ini] --printer ИМЯ "
            "[--copies N]\n"
+           "  vellex-print --batch СПИСОК.csv --template ГРУППА.app --sheets ЛИСТ,ЛИСТ,… "
+           "[--ini App.ini]\n"
+           "               (--out ФАЙЛ.pdf | --printer ИМЯ) [--save-documents ПАПКА]\n"
            "\n"
            "Раскладывает лист документа так же, как окно программы перед печатью, и "
            "сохраняет его\n"
@@ -47,6 +50,17 @@ std::string printUsage() {
            "  --cert-italic       свидетельство: курсив\n"
            "  --printer ИМЯ       напечатать на этом принтере вместо сохранения\n"
            "  --copies N          число копий при печати (1–999)\n"
+           "  --grid              сетка через 10 мм с отметками в миллиметрах (пробная печать)\n"
+           "\n"
+           "Печать группы:\n"
+           "  --batch ФАЙЛ        список студентов (как в окне «Список Студентов»)\n"
+           "  --template ФАЙЛ     документ группы: учебное заведение, квалификация, даты\n"
+           "  --sheets ЛИСТЫ      листы каждого студента через запятую, по порядку\n"
+           "  --save-documents ПАПКА  сохранить документ каждого студента "
+           "(«Фамилия Имя Отчество.app»)\n"
+           "  Файл результатов студента берётся рядом со списком, как при выборе в окне.\n"
+           "  Ход работы выводится в поток ошибок; негодная строка списка пропускается с\n"
+           "  указанием её номера, и тогда программа завершается с ненулевым кодом.\n"
            "  --help              эта справка\n";
 }
 
@@ -70,8 +84,14 @@ std::optional<PrintRequest> parsePrintRequest(const QStringList& arguments, std:
     const QCommandLineOption printer(QStringLiteral("printer"), QString(), QStringLiteral("name"));
     const QCommandLineOption copies(QStringLiteral("copies"), QString(), QStringLiteral("n"));
     const QCommandLineOption help(QStringList{QStringLiteral("help"), QStringLiteral("h")});
-    parser.addOptions(
-        {sheet, doc, ini, format, out, certVariant, certBold, certItalic, printer, copies, help});
+    const QCommandLineOption grid(QStringLiteral("grid"));
+    const QCommandLineOption batch(QStringLiteral("batch"), QString(), QStringLiteral("file"));
+    const QCommandLineOption templ(QStringLiteral("template"), QString(), QStringLiteral("file"));
+    const QCommandLineOption sheets(QStringLiteral("sheets"), QString(), QStringLiteral("list"));
+    const QCommandLineOption saveDocs(QStringLiteral("save-documents"), QString(),
+                                      QStringLiteral("dir"));
+    parser.addOptions({sheet, doc, ini, format, out, certVariant, certBold, certItalic, printer,
+                       copies, help, grid, batch, templ, sheets, saveDocs});
 
     QStringList withProgram = arguments;
     withProgram.prepend(QStringLiteral("vellex-print"));
@@ -92,17 +112,52 @@ std::optional<PrintRequest> parsePrintRequest(const QStringList& arguments, std:
         return fail("Лишний аргумент «" + parser.positionalArguments().first().toStdString() +
                     "». Справка: vellex-print --help");
 
-    if (!parser.isSet(sheet))
-        return fail("Не указан лист (--sheet). Справка: vellex-print --help");
-    const std::string sheetName = parser.value(sheet).toStdString();
-    const auto kind = sheetByCliName(sheetName);
-    if (!kind) {
+    auto unknownSheet = [&](const std::string& name) {
         std::string known;
         for (const SheetInfo& s : sheetTable())
             known += (known.empty() ? "" : ", ") + std::string(s.cliName);
-        return fail("Неизвестный лист «" + sheetName + "». Возможные листы: " + known + ".");
+        return fail("Неизвестный лист «" + name + "». Возможные листы: " + known + ".");
+    };
+    r.grid = parser.isSet(grid);
+    if (parser.isSet(batch)) {
+        for (const auto* single : {&sheet, &doc, &format})
+            if (parser.isSet(*single))
+                return fail("Параметр --" + single->names().first().toStdString() +
+                            " не сочетается с --batch: листы группы задаёт --sheets, документ — "
+                            "--template, результат — PDF.");
+        if (parser.value(batch).isEmpty())
+            return fail("Не указан файл списка студентов (--batch).");
+        r.batchList = pathArg(parser.value(batch));
+        if (!parser.isSet(templ) || parser.value(templ).isEmpty())
+            return fail("Не указан документ группы (--template). Справка: vellex-print --help");
+        r.templateDocument = pathArg(parser.value(templ));
+        if (!parser.isSet(sheets))
+            return fail("Не указаны листы группы (--sheets). Справка: vellex-print --help");
+        for (const QString& name : parser.value(sheets).split(QLatin1Char(','))) {
+            const std::string n = name.trimmed().toStdString();
+            const auto kind = sheetByCliName(n);
+            if (!kind)
+                return unknownSheet(n);
+            r.batchSheets.push_back(*kind);
+        }
+        if (parser.isSet(saveDocs)) {
+            if (parser.value(saveDocs).isEmpty())
+                return fail("Не указана папка для документов (--save-documents).");
+            r.saveDocuments = pathArg(parser.value(saveDocs));
+        }
+    } else {
+        for (const auto* groupOnly : {&templ, &sheets, &saveDocs})
+            if (parser.isSet(*groupOnly))
+                return fail("Параметр --" + groupOnly->names().first().toStdString() +
+                            " задаётся только вместе с --batch.");
+        if (!parser.isSet(sheet))
+            return fail("Не указан лист (--sheet). Справка: vellex-print --help");
+        const std::string sheetName = parser.value(sheet).toStdString();
+        const auto kind = sheetByCliName(sheetName);
+        if (!kind)
+            return unknownSheet(sheetName);
+        r.sheet = *kind;
     }
-    r.sheet = *kind;
     if (parser.isSet(doc))
         r.document = pathArg(parser.value(doc));
     if (parser.isSet(ini))

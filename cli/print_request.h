@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "print/sheet.h"
 
@@ -22,7 +23,16 @@ struct PrintRequest {
     SheetOptions options;
     std::optional<std::string> printer;  // UTF-8 printer name: print instead of writing
     int copies = 1;
+    bool grid = false;  // the millimetre grid over every page (test print on plain paper)
     bool help = false;
+
+    // A whole group: every student of the list, from the template document, the sheets
+    // in this order for each student.
+    std::optional<std::filesystem::path> batchList;
+    std::optional<std::filesystem::path> templateDocument;
+    std::vector<SheetKind> batchSheets;
+    std::optional<std::filesystem::path> saveDocuments;  // folder for each student's .app
+    bool batch() const { return batchList.has_value(); }
 };
 
 // The Russian usage text (UTF-8).

@@ -1,5 +1,5 @@
 // vellex-print: lays out one sheet of a document without the window and writes it as PDF
-// or JSON, or prints it.
+// or JSON, or prints it; or prints the sheets of a whole group from a student list.
 #include <QGuiApplication>
 
 #include <cstdio>
@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "cli/batch_job.h"
 #include "cli/print_job.h"
 #include "cli/print_request.h"
 #include "report/qt_translations.h"
@@ -43,6 +44,22 @@ int main(int argc, char** argv) {
     }
     if (request->help) {
         std::fputs(vellex::printUsage().c_str(), stdout);
+        return 0;
+    }
+    if (request->batch()) {
+        vellex::BatchResult result;
+        const bool ok = vellex::runBatch(
+            *request, result,
+            [](const std::string& line) { std::fprintf(stderr, "%s\n", line.c_str()); }, &error);
+        if (!ok)
+            return report(error);
+        std::fprintf(stderr, "Готово: студентов в листах %d из %d.\n", result.printed,
+                     result.lines);
+        if (result.problems > 0) {
+            std::fprintf(stderr, "vellex-print: строк списка с ошибками: %d (см. выше).\n",
+                         result.problems);
+            return 1;
+        }
         return 0;
     }
     std::vector<std::string> warnings;

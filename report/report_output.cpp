@@ -8,6 +8,7 @@
 #include <QPrintEngine>
 #include <QPrinter>
 
+#include "report/grid.h"
 #include "report/page_renderer.h"
 #include "text/file_io.h"
 
@@ -56,7 +57,7 @@ void setupPrinter(QPrinter& printer) {
     printer.setFullPage(true);
 }
 
-bool renderReportPdf(const TReport& report, std::string& pdf, std::string* error) {
+bool renderReportPdf(const TReport& report, std::string& pdf, std::string* error, bool grid) {
     if (!prepareReport(report, error))
         return false;
     QBuffer buffer;
@@ -70,21 +71,28 @@ bool renderReportPdf(const TReport& report, std::string& pdf, std::string* error
                 *error = "Не удалось начать создание PDF.";
             return false;
         }
-        renderReport(report, painter, [&] { writer.newPage(); });
+        for (std::size_t i = 0; i < report.pages.size(); ++i) {
+            if (i > 0)
+                writer.newPage();
+            renderPage(*report.pages[i], painter);
+            if (grid)
+                drawMillimetreGrid(painter);
+        }
         painter.end();
     }
     pdf.assign(buffer.data().constData(), static_cast<std::size_t>(buffer.data().size()));
     return true;
 }
 
-bool writeReportPdf(const TReport& report, const std::filesystem::path& path, std::string* error) {
+bool writeReportPdf(const TReport& report, const std::filesystem::path& path, std::string* error,
+                    bool grid) {
     std::string pdf;
-    if (!renderReportPdf(report, pdf, error))
+    if (!renderReportPdf(report, pdf, error, grid))
         return false;
     return writeFileAtomically(path, pdf, error);
 }
 
-bool printReport(const TReport& report, QPrinter& printer, std::string* error) {
+bool printReport(const TReport& report, QPrinter& printer, std::string* error, bool grid) {
     if (!prepareReport(report, error))
         return false;
     // Keep what a dialog chose (printer, copies, range), force the page geometry.
@@ -112,6 +120,8 @@ bool printReport(const TReport& report, QPrinter& printer, std::string* error) {
             printer.newPage();
         first = false;
         renderPage(*report.pages[i], painter);
+        if (grid)
+            drawMillimetreGrid(painter);
     }
     if (!painter.end()) {
         if (error)

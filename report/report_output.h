@@ -22,13 +22,15 @@ void setupPdfWriter(QPdfWriter& writer);
 void setupPrinter(QPrinter& printer);
 
 // Writes the report as a PDF file with the fonts embedded. The file is replaced only
-// when the whole PDF is ready.
-bool writeReportPdf(const TReport& report, const std::filesystem::path& path, std::string* error);
+// when the whole PDF is ready. `grid`: the millimetre grid over every page.
+bool writeReportPdf(const TReport& report, const std::filesystem::path& path, std::string* error,
+                    bool grid = false);
 // The PDF bytes, for callers that keep them in memory.
-bool renderReportPdf(const TReport& report, std::string& pdf, std::string* error);
+bool renderReportPdf(const TReport& report, std::string& pdf, std::string* error,
+                     bool grid = false);
 
 // Draws the report on the printer as set up (printer name, copies, page range from a
 // dialog). The origin is forced to the paper corner and CUPS is asked not to scale.
-bool printReport(const TReport& report, QPrinter& printer, std::string* error);
+bool printReport(const TReport& report, QPrinter& printer, std::string* error, bool grid = false);
 
 }  // namespace vellex
