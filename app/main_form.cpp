@@ -34,7 +34,10 @@
 #include "app/name_search.h"
 #include "app/page_layout.h"
 #include "app/program_dir.h"
+#include "lists/list_file_name.h"
+#include "lists/student_list_writer.h"
 #include "report/preview_dialog.h"
+#include "storage/settings_dialog.h"
 #include "storage/startup_state.h"
 #include "text/clock.h"
 #include "text/cp1251.h"
@@ -1101,36 +1104,100 @@ void TMainForm::notAvailableYet(const QString& command) {
         QStringLiteral("Команда «%1» пока недоступна в этой версии программы.").arg(command));
 }
 
+void TMainForm::runCopy(CopyCommand command) {
+    runCopyCommand(command, doc_, CopyContext{settings_.VellexVersion, settings_.MaxSymbols});
+    refreshFromDocument();
+}
+
 void TMainForm::mnCopyDiplomDataToAppsClick() {
-    notAvailableYet(QStringLiteral("Копировать данные из Диплома в Приложения"));
+    runCopy(CopyCommand::DiplomaToSupplements);
 }
 void TMainForm::mnCopyAppSPODataToAppNPOClick() {
-    notAvailableYet(QStringLiteral("Копировать данные из Приложения (СПО) в Приложение (НПО)"));
+    runCopy(CopyCommand::SpoToNpo);
 }
 void TMainForm::mnCopyAppNPODataToAppSPOClick() {
-    notAvailableYet(QStringLiteral("Копировать данные из Приложения (НПО) в Приложение (СПО)"));
+    runCopy(CopyCommand::NpoToSpo);
 }
 void TMainForm::mnCopyAppSPODataToDiplomClick() {
-    notAvailableYet(QStringLiteral("Копировать данные из Приложения (СПО) в Диплом"));
+    runCopy(CopyCommand::SpoToDiploma);
 }
 void TMainForm::mnCopyAppNPODataToDiplomClick() {
-    notAvailableYet(QStringLiteral("Копировать данные из Приложения (НПО) в Диплом"));
+    runCopy(CopyCommand::NpoToDiploma);
 }
 void TMainForm::mnCopyCertificateDataToCertAppsClick() {
-    notAvailableYet(
-        QStringLiteral("Копировать данные из Свидетельства в Приложение к Свидетельству"));
+    runCopy(CopyCommand::CertificateToSupplement);
 }
+void TMainForm::btnAddExamMoreFromMemoClick() {
+    runCopy(CopyCommand::SpreadExamMoreSpo);
+}
+void TMainForm::btnAddExamMoreFromMemoNPOClick() {
+    runCopy(CopyCommand::SpreadExamMoreNpo);
+}
+
+void TMainForm::afterSettingsDialog(const SettingsDialogResult& result) {
+    if (result.rowModeChanged) {
+        rebuildPage2();
+    }
+    if (result.versionChanged) {
+        applyVariantChoices(doc_, settings_, true);
+    }
+    refreshFromDocument();
+}
+
+// The menu opens the dialog on its general tab.
 void TMainForm::mnSettingsClick() {
-    notAvailableYet(QStringLiteral("Настройки"));
+    afterSettingsDialog(runSettingsDialog(this, settings_, 255));
 }
+
+// The toolbar button opens it on the tab of the page in front.
 void TMainForm::sbtSetClick() {
-    notAvailableYet(QStringLiteral("Настройки"));
+    const QString tab = pages_->currentWidget()->objectName();
+    int startTab = 0;
+    if (tab == QStringLiteral("TabSheet7")) {
+        startTab = 6;
+    } else if (tab == QStringLiteral("TabSheet6")) {
+        startTab = 5;
+    } else if (tab == QStringLiteral("TabSheet4")) {
+        startTab = 4;
+    } else if (tab == QStringLiteral("TabSheet2")) {
+        startTab = 3;
+    } else if (tab == QStringLiteral("TabSheet5")) {
+        startTab = 2;
+    } else if (tab == QStringLiteral("TabSheet1")) {
+        startTab = 1;
+    }
+    afterSettingsDialog(runSettingsDialog(this, settings_, startTab));
 }
+
+void TMainForm::showUserMessages(const UserMessages& messages) {
+    for (const UserMessage& m : messages) {
+        const QString text = fromUtf8(m.text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+        const MessageForm::Kind kind = m.icon == MessageIcon::Error ? MessageForm::Kind::Error
+                                       : m.icon == MessageIcon::Warning
+                                           ? MessageForm::Kind::Warning
+                                           : MessageForm::Kind::Information;
+        MessageForm::inform(this, kind, QStringLiteral("Vellex"), text);
+    }
+}
+
+void TMainForm::bbtnPutStudentToListClick() {
+    showUserMessages(appendStudentToList(doc_, settings_, settings_.Path2CSV));
+}
+
+void TMainForm::edPath2CSVAfterDialog() {
+    const ChosenFileName cleaned = cleanChosenFileName(settings_.Path2CSV);
+    settings_.Path2CSV = cleaned.name;
+    {
+        QSignalBlocker block(path2Csv_);
+        path2Csv_->setText(toQString(settings_.Path2CSV));
+    }
+    if (cleaned.warning) {
+        showUserMessages({*cleaned.warning});
+    }
+}
+
 void TMainForm::mnStudentsListClick() {
     notAvailableYet(QStringLiteral("Студенты"));
-}
-void TMainForm::bbtnPutStudentToListClick() {
-    notAvailableYet(QStringLiteral("Занести студента в список"));
 }
 void TMainForm::mnDisciplinesListClick() {
     notAvailableYet(QStringLiteral("Дисциплины"));
@@ -1140,13 +1207,6 @@ void TMainForm::mnResultsListClick() {
 }
 void TMainForm::mnListParamClick() {
     notAvailableYet(QStringLiteral("Параметры"));
-}
-void TMainForm::edPath2CSVAfterDialog() {}
-void TMainForm::btnAddExamMoreFromMemoClick() {
-    notAvailableYet(QStringLiteral("<< Перенести"));
-}
-void TMainForm::btnAddExamMoreFromMemoNPOClick() {
-    notAvailableYet(QStringLiteral("<< Перенести"));
 }
 
 }  // namespace vellex

@@ -12,6 +12,8 @@
 #include "app/file_association.h"
 #include "app/grade_list.h"
 #include "app/page_builder.h"
+#include "lists/copy_commands.h"
+#include "lists/user_message.h"
 #include "print/sheet.h"
 #include "report/report.h"
 #include "storage/document_file.h"
@@ -25,6 +27,7 @@ class QGroupBox;
 namespace vellex {
 
 class Clock;
+struct SettingsDialogResult;
 
 // What the window takes from outside at start-up; tests and benchmarks replace parts.
 struct MainFormOptions {
@@ -142,6 +145,9 @@ class TMainForm final : public QMainWindow {
     bool readCompanionSettings(const std::filesystem::path& document);
     Settings settingsToWrite() const;
     void printSheet(SheetKind kind);
+    void runCopy(CopyCommand command);
+    void afterSettingsDialog(const SettingsDialogResult& result);
+    void showUserMessages(const UserMessages& messages);
     void notAvailableYet(const QString& command);
     void showError(const QString& text);
 

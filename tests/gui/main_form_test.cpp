@@ -438,9 +438,32 @@ TEST_F(MainFormTest, PrintCommandRecordsTheSheetAndPreviewsOrExplains) {
 TEST_F(MainFormTest, CommandsNotBuiltYetSaySo) {
     auto form = makeForm();
     child<QPushButton>(*form, "bbtnGetStudentData")->click();
-    form->findChild<QAction*>(QStringLiteral("mnSettings"))->trigger();
+    form->findChild<QAction*>(QStringLiteral("mnListParam"))->trigger();
     ASSERT_EQ(messages.entries().size(), 2u);
     EXPECT_TRUE(messages.entries()[0].text.contains(q("пока недоступна")));
+}
+
+TEST_F(MainFormTest, CopyCommandShowsWhatItCopied) {
+    auto form = makeForm();
+    Document& doc = form->document();
+    doc.setText(Field::edTownDiplom, cp("Тула"));
+    doc.setText(Field::edSchoolDiplom1, cp("Тульский политехнический колледж"));
+    doc.setText(Field::edQualifyDiplom1, cp("Техник"));
+    form->refreshFromDocument();
+    const Document before = doc;
+    form->findChild<QAction*>(QStringLiteral("mnCopyDiplomDataToApps"))->trigger();
+    int changedElsewhere = 0;
+    for (int i = 0; i < kFieldCount; ++i) {
+        const Field f = static_cast<Field>(i);
+        if (auto* e =
+                qobject_cast<QLineEdit*>(form->pageWidgets().fields[static_cast<size_t>(i)])) {
+            EXPECT_EQ(e->text(), toQString(doc.text(f))) << fieldName(f);
+        }
+        if (fieldPage(f) != Page::Diploma && doc.text(f) != before.text(f)) {
+            ++changedElsewhere;
+        }
+    }
+    EXPECT_GT(changedElsewhere, 0);
 }
 
 }  // namespace
