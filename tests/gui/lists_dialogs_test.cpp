@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QHeaderView>
@@ -8,6 +10,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QTableView>
@@ -114,6 +117,57 @@ class ListDialogsTest : public testing::Test {
     std::unique_ptr<TStudentsListForm> students;
     int documentChanges = 0;
 };
+
+// ---- Message boxes -----------------------------------------------------------------------
+
+// Without a hook the operator gets a real box: the icon the logic named, OK or Да / Нет.
+TEST(ListMessageBoxes, ShowTheNamedIconAndButtons) {
+    test::ensureApplication();
+    struct Case {
+        UserMessage message;
+        QMessageBox::Icon icon;
+        QStringList buttons;
+        bool answer;
+    };
+    const Case cases[] = {
+        {{std::string(lt::kStudentPicked), MessageIcon::Information},
+         QMessageBox::Information,
+         {q("OK")},
+         false},
+        {warning(lt::kListNotLoaded), QMessageBox::Warning, {q("OK")}, false},
+        {{std::string(lt::kFileLocked), MessageIcon::Error},
+         QMessageBox::Critical,
+         {q("OK")},
+         false},
+        {{std::string(lt::kReplaceDisciplines), MessageIcon::Warning, true},
+         QMessageBox::Warning,
+         {q("Да"), q("Нет")},
+         true},
+    };
+    for (const Case& c : cases) {
+        QMessageBox::Icon icon = QMessageBox::NoIcon;
+        QStringList buttons;
+        QString text;
+        QTimer::singleShot(0, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            ASSERT_NE(box, nullptr);
+            icon = box->icon();
+            text = box->text();
+            for (QAbstractButton* b : box->buttons())
+                buttons << b->text().remove(u'&');
+            QAbstractButton* yes = box->button(QMessageBox::Yes);
+            (yes ? yes : box->button(QMessageBox::Ok))->click();
+        });
+        const bool answered = MessagePresenter::show(nullptr, c.message);
+        EXPECT_EQ(icon, c.icon) << c.message.text;
+        buttons.sort();
+        QStringList expected = c.buttons;
+        expected.sort();
+        EXPECT_EQ(buttons, expected) << c.message.text;
+        EXPECT_FALSE(text.contains(u'\r')) << c.message.text;
+        EXPECT_EQ(answered, c.answer) << c.message.text;
+    }
+}
 
 // ---- Student list window -----------------------------------------------------------------
 
