@@ -34,8 +34,12 @@
 #include "app/name_search.h"
 #include "app/page_layout.h"
 #include "app/program_dir.h"
+#include "lists/disciplines_list_form.h"
 #include "lists/list_file_name.h"
+#include "lists/list_param_form.h"
+#include "lists/results_file.h"
 #include "lists/student_list_writer.h"
+#include "lists/students_list_form.h"
 #include "report/preview_dialog.h"
 #include "storage/settings_dialog.h"
 #include "storage/startup_state.h"
@@ -1098,12 +1102,6 @@ void TMainForm::mnAboutClick() {
     about.exec();
 }
 
-void TMainForm::notAvailableYet(const QString& command) {
-    MessageForm::inform(
-        this, MessageForm::Kind::Information, QStringLiteral("Vellex"),
-        QStringLiteral("Команда «%1» пока недоступна в этой версии программы.").arg(command));
-}
-
 void TMainForm::runCopy(CopyCommand command) {
     runCopyCommand(command, doc_, CopyContext{settings_.VellexVersion, settings_.MaxSymbols});
     refreshFromDocument();
@@ -1197,16 +1195,36 @@ void TMainForm::edPath2CSVAfterDialog() {
 }
 
 void TMainForm::mnStudentsListClick() {
-    notAvailableYet(QStringLiteral("Студенты"));
+    TStudentsListForm::run(this, doc_, settings_, [this] { refreshFromDocument(); });
+    refreshFromDocument();
 }
+
 void TMainForm::mnDisciplinesListClick() {
-    notAvailableYet(QStringLiteral("Дисциплины"));
+    TDisciplinesListForm::run(this, doc_, settings_, [this] { refreshFromDocument(); });
+    refreshFromDocument();
 }
-void TMainForm::mnResultsListClick() {
-    notAvailableYet(QStringLiteral("Дисциплины, часы, оценки..."));
-}
+
 void TMainForm::mnListParamClick() {
-    notAvailableYet(QStringLiteral("Параметры"));
+    TListParamForm::run(this, settings_);
+}
+
+// The open dialog with its CSV filter chosen; the file fills the discipline tables.
+void TMainForm::mnResultsListClick() {
+    FileDialogForm::Request r;
+    r.title = QStringLiteral("Открыть состояние из...");
+    r.folder = openFolder_;
+    r.filter =
+        QStringLiteral("Текст CSV (*.csv *.CSV);;Файл настроек (*.App *.app);;Все файлы (*)");
+    const QString chosen = FileDialogForm::choose(this, r);
+    if (chosen.isEmpty()) {
+        return;
+    }
+    std::string name;
+    if (!acceptTyped(chosen, name)) {
+        return;
+    }
+    showUserMessages(loadResultsFile(doc_, name, settings_.SplitField));
+    refreshFromDocument();
 }
 
 }  // namespace vellex

@@ -148,7 +148,6 @@ class TMainForm final : public QMainWindow {
     void runCopy(CopyCommand command);
     void afterSettingsDialog(const SettingsDialogResult& result);
     void showUserMessages(const UserMessages& messages);
-    void notAvailableYet(const QString& command);
     void showError(const QString& text);
 
     Document doc_;

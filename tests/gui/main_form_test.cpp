@@ -435,12 +435,16 @@ TEST_F(MainFormTest, PrintCommandRecordsTheSheetAndPreviewsOrExplains) {
     }
 }
 
-TEST_F(MainFormTest, CommandsNotBuiltYetSaySo) {
+TEST_F(MainFormTest, ResultsFileFillsTheTablesOnScreen) {
+    test::writeFile(dir / "results.csv", cp("История;72;отлично\r\nФизика;36;5\r\n"));
     auto form = makeForm();
-    child<QPushButton>(*form, "bbtnGetStudentData")->click();
-    form->findChild<QAction*>(QStringLiteral("mnListParam"))->trigger();
-    ASSERT_EQ(messages.entries().size(), 2u);
-    EXPECT_TRUE(messages.entries()[0].text.contains(q("пока недоступна")));
+    answerDialogs(dir / "results.csv");
+    form->findChild<QAction*>(QStringLiteral("mnResultsList"))->trigger();
+    EXPECT_TRUE(lastRequest.filter.startsWith(q("Текст CSV")));
+    EXPECT_EQ(child<QLineEdit>(*form, "Disciplines_1_Discipline")->text(), q("История"));
+    EXPECT_EQ(child<QLineEdit>(*form, "Disciplines_2_AudTime")->text(), QStringLiteral("36"));
+    EXPECT_EQ(child<QComboBox>(*form, "Disciplines_1_Value")->currentText(), q("отлично"));
+    EXPECT_TRUE(messages.entries().empty());
 }
 
 TEST_F(MainFormTest, CopyCommandShowsWhatItCopied) {
