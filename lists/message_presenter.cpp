@@ -4,6 +4,7 @@
 #include <QMessageBox>
 
 #include "app/gui_text.h"
+#include "app/message_form.h"
 
 namespace vellex {
 namespace {
@@ -13,16 +14,16 @@ MessagePresenter::Hook& hook() {
     return h;
 }
 
-QMessageBox::Icon boxIcon(MessageIcon icon) {
+MessageForm::Kind boxKind(MessageIcon icon) {
     switch (icon) {
         case MessageIcon::Information:
-            return QMessageBox::Information;
+            return MessageForm::Kind::Information;
         case MessageIcon::Warning:
-            return QMessageBox::Warning;
+            return MessageForm::Kind::Warning;
         case MessageIcon::Error:
-            return QMessageBox::Critical;
+            return MessageForm::Kind::Error;
     }
-    return QMessageBox::NoIcon;
+    return MessageForm::Kind::Information;
 }
 
 }  // namespace
@@ -35,21 +36,28 @@ bool MessagePresenter::show(QWidget* parent, const UserMessage& message) {
     if (hook()) {
         return hook()(message) && message.question;
     }
-    QMessageBox box(parent);
-    box.setWindowTitle(message.icon == MessageIcon::Error ? QStringLiteral("Ошибка")
-                                                          : QStringLiteral("Vellex"));
-    box.setIcon(boxIcon(message.icon));
     // The logic keeps the CR LF breaks the texts have always had; a label wants LF.
-    box.setText(fromUtf8(message.text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
-    if (message.question) {
-        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
-        box.button(QMessageBox::Yes)->setText(QStringLiteral("Да"));
-        box.button(QMessageBox::No)->setText(QStringLiteral("Нет"));
-        box.setDefaultButton(QMessageBox::Yes);
-    } else {
-        box.setStandardButtons(QMessageBox::Ok);
+    const QString text =
+        fromUtf8(message.text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    const QString caption =
+        message.icon == MessageIcon::Error ? QStringLiteral("Ошибка") : QStringLiteral("Vellex");
+    if (!message.question) {
+        // One OK button: the window's own boxes, so they look and are answered alike.
+        MessageForm::inform(parent, boxKind(message.icon), caption, text);
+        return false;
     }
-    return box.exec() == QMessageBox::Yes && message.question;
+    // A question keeps the icon the logic named (the window's questions carry their own).
+    QMessageBox box(parent);
+    box.setWindowTitle(caption);
+    box.setIcon(message.icon == MessageIcon::Error         ? QMessageBox::Critical
+                : message.icon == MessageIcon::Information ? QMessageBox::Information
+                                                           : QMessageBox::Warning);
+    box.setText(text);
+    box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+    box.button(QMessageBox::Yes)->setText(QStringLiteral("Да"));
+    box.button(QMessageBox::No)->setText(QStringLiteral("Нет"));
+    box.setDefaultButton(QMessageBox::Yes);
+    return box.exec() == QMessageBox::Yes;
 }
 
 void MessagePresenter::showAll(QWidget* parent, const UserMessages& messages) {

@@ -9,7 +9,8 @@ class QWidget;
 
 // Shows what the list logic hands back: each UserMessage as a modal box with the icon it
 // names, one OK button, or "Да" / "Нет" for a question. A test answers the boxes through
-// a hook instead.
+// the hook here; boxes with one OK button also reach MessageForm's hook when this one is
+// not set.
 namespace vellex {
 
 class MessagePresenter final {
