@@ -349,6 +349,42 @@ INSTANTIATE_TEST_SUITE_P(
         OlderShiftCase{1, &Settings::midDeltaYRight1App1, {}},
         OlderShiftCase{1, &Settings::midDeltaYRight2App1, {}}));
 
+// Each centring setting, turned off, leaves exactly its boxes left aligned; the settings
+// of the other pages change nothing here.
+TEST(AcademicCentring, EachSettingAlignsItsOwnBoxes) {
+    const auto academic = [](const Settings& s) { return layout(academicDocument(kSpo), s); };
+    test::expectCentringSettings(edition(2), kEdition2Spo,
+                                 {{&Settings::AdjustTown, {"edTown4"}},
+                                  {&Settings::AdjustSchool, test::numbered("edSchool4", 1, 6)},
+                                  {&Settings::AdjustBirthDay, {"edBirthDay4"}},
+                                  {&Settings::AdjustLinesAppRight4, {"edRegNo4", "edDateOut4"}}},
+                                 academic);
+    const std::vector<std::string> app4 = {"edPrevDocum42", "edPrevDocum43", "edFormOfEdu1",
+                                           "edFormOfEdu2"};
+    test::expectCentringSettings(
+        edition(0), withTable(kVersion0),
+        {{&Settings::AdjustTown, {"edTown4"}},
+         {&Settings::AdjustSchool, test::numbered("edSchool4", 1, 6)},
+         {&Settings::AdjustBirthDay, {"edBirthDay4"}},
+         {&Settings::AdjustAudTime, test::numbered("Disciplines4 row ", 1, 26, " AudTime")},
+         {&Settings::AdjustLinesApp4, app4},
+         {&Settings::AdjustLinesAppRight4,
+          plus({"edNumToDipl4", "edRegNo4", "edDateOut4", "edOrder", "edPresentDate4"},
+               test::numbered("edReason4", 1, 6))}},
+        academic);
+    test::expectCentringSettings(
+        edition(1), kVersion1,
+        {{&Settings::AdjustTown, {"edTown4"}},
+         {&Settings::AdjustSchool, test::numbered("edSchool4", 1, 4)},
+         {&Settings::AdjustBirthDay, {"edBirthDay4"}},
+         {&Settings::AdjustLinesApp4, app4},
+         {&Settings::AdjustLinesAppRight4, {"edRegNo4", "edDateOut4", "edOrder"}}},
+        academic);
+    Settings s = edition(1);
+    s.AdjustStudent = kAlignLeft;
+    test::expectBoxes(academic(s), test::leftAligned(kVersion1, {"edSurName4", "edName4"}));
+}
+
 // --- Font sizes and the table columns ---
 
 TEST(AcademicFontSizes, OlderBlanksCorrectTownSchoolAndReasonLines) {

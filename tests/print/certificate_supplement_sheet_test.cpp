@@ -80,6 +80,11 @@ TReport layout(const Document& doc, const Settings& s) {
     return report;
 }
 
+std::vector<std::string> plus(std::vector<std::string> a, const std::vector<std::string>& b) {
+    a.insert(a.end(), b.begin(), b.end());
+    return a;
+}
+
 std::size_t indexOf(const std::vector<ExpectedBox>& rows, const std::string& role) {
     const auto it = std::find_if(rows.begin(), rows.end(),
                                  [&](const ExpectedBox& b) { return b.role == role; });
@@ -213,6 +218,36 @@ TEST(CertSupplementSettings, RightPartOfTheOlderBlankTakesBothShifts) {
         EXPECT_EQ(box(r, e.role).left, e.left - 2 + (right ? 10 : 0));
         EXPECT_EQ(box(r, e.role).top, e.top + 5 + (right ? 20 : 0));
     }
+}
+
+// Each centring setting, turned off, leaves exactly its boxes left aligned; the settings
+// of the other pages change nothing here.
+TEST(CertSupplementCentring, EachSettingAlignsItsOwnBoxes) {
+    const auto sheet = [](const Settings& s) { return layout(Document(), s); };
+    test::expectCentringSettings(
+        edition(2), kEdition2,
+        {// The 2010 blank centres its town line with the lines under it.
+         {&Settings::AdjustSchool, plus({"edTown7"}, test::numbered("edQualify7", 1, 6))},
+         {&Settings::AdjustBirthDay, {"edBirthDay7"}},
+         {&Settings::AdjustLinesApp7, {"edPrevDocum72", "edNameDoc1"}},
+         {&Settings::AdjustLinesAppRight7,
+          plus({"edNumToDipl7", "edRegNo7", "edDateOut7", "edQualify5", "edQualify6"},
+               test::numbered("edSchool7", 1, 4))}},
+        sheet);
+    test::expectCentringSettings(
+        edition(1), withTable(kOlder),
+        {{&Settings::AdjustTown, {"edTown7"}},
+         {&Settings::AdjustSchool, test::numbered("edSchool7", 1, 4)},
+         {&Settings::AdjustBirthDay, {"edBirthDay7"}},
+         {&Settings::AdjustAudTime, test::numbered("Disciplines7 row ", 1, 34, " AudTime")},
+         {&Settings::AdjustLinesApp7, {"edPrevDocum72", "edPrevDocum73"}},
+         {&Settings::AdjustLinesAppRight7,
+          plus({"edNumToDipl7", "edRegNo7", "edDateOut7", "edPresentDate7"},
+               test::numbered("edQualify7", 1, 6))}},
+        sheet);
+    Settings s = edition(0);
+    s.AdjustStudent = kAlignLeft;
+    test::expectBoxes(sheet(s), test::leftAligned(withTable(kOlder), {"edSurName7", "edName7"}));
 }
 
 // --- Font sizes and the table columns ---

@@ -5,10 +5,12 @@
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "app/document.h"
 #include "report/report.h"
+#include "storage/settings.h"
 
 // Helpers of the first-page sheet tests: the boxes a layout must make, compared with the
 // page it built, and a document whose every field prints its own name.
@@ -55,6 +57,56 @@ inline void expectMovedDown(const TReport& report, const std::vector<ExpectedBox
             if (e.role == role)
                 e.top += dy;
     expectBoxes(report, expected);
+}
+
+// `placed` with the boxes named in `roles` left aligned: what a centring setting turned
+// off gives.
+inline std::vector<ExpectedBox> leftAligned(std::vector<ExpectedBox> placed,
+                                            const std::vector<std::string>& roles) {
+    for (ExpectedBox& e : placed)
+        for (const std::string& role : roles)
+            if (e.role == role)
+                e.adjust = 0;
+    return placed;
+}
+
+// Every "Adjust" setting but AdjustStudent, which also moves boxes on the 2010 blanks.
+inline const std::vector<int Settings::*>& centringKeys() {
+    static const std::vector<int Settings::*> keys = {
+        &Settings::AdjustTown,           &Settings::AdjustSchool,
+        &Settings::AdjustBirthDay,       &Settings::AdjustAudTime,
+        &Settings::AdjustLinesAppRight1, &Settings::AdjustLinesAppRight4,
+        &Settings::AdjustLinesAppRight5, &Settings::AdjustLinesAppRight7,
+        &Settings::AdjustLinesApp1,      &Settings::AdjustLinesApp4,
+        &Settings::AdjustLinesApp5,      &Settings::AdjustLinesApp7};
+    return keys;
+}
+
+// For each centring setting turned off alone, the page is `placed` with exactly the boxes
+// `own` lists for that setting left aligned (none for a setting it does not list).
+using OwnBoxes = std::vector<std::pair<int Settings::*, std::vector<std::string>>>;
+template <class Layout>
+void expectCentringSettings(const Settings& base, const std::vector<ExpectedBox>& placed,
+                            const OwnBoxes& own, Layout layoutWith) {
+    for (int Settings::*key : centringKeys()) {
+        Settings s = base;
+        s.*key = kAlignLeft;
+        std::vector<std::string> roles;
+        for (const auto& [k, r] : own)
+            if (k == key)
+                roles = r;
+        SCOPED_TRACE(roles.empty() ? std::string("a setting with no box here") : roles.front());
+        expectBoxes(layoutWith(s), leftAligned(placed, roles));
+    }
+}
+
+// "prefix1" … "prefixN", or with a suffix: "Disciplines4 row 1 AudTime" ….
+inline std::vector<std::string> numbered(const std::string& prefix, int first, int last,
+                                         const std::string& suffix = {}) {
+    std::vector<std::string> out;
+    for (int i = first; i <= last; ++i)
+        out.push_back(prefix + std::to_string(i) + suffix);
+    return out;
 }
 
 inline const TTextBox& box(const TReport& report, std::string_view role) {

@@ -268,6 +268,42 @@ INSTANTIATE_TEST_SUITE_P(
         OlderShiftCase{&Settings::midDeltaYRight1App1, plus({"edPresentDateNPO"}, kFromQualify)},
         OlderShiftCase{&Settings::midDeltaYRight2App1, kFromQualify}));
 
+// Each centring setting, turned off, leaves exactly its boxes left aligned; the settings
+// of the other pages change nothing here.
+
+TEST(NpoCentring, EachSettingAlignsItsOwnBoxes) {
+    const auto npo = [](const Settings& s) { return layout(npoDocument(0, 1), s); };
+    test::expectCentringSettings(
+        edition(2), kEdition2,
+        {// The 2010 blank centres its town line with the school lines.
+         {&Settings::AdjustSchool, plus({"edTownNPO"}, test::numbered("edSchoolNPO", 1, 6))},
+         {&Settings::AdjustBirthDay, {"edBirthDayNPO"}},
+         {&Settings::AdjustLinesAppRight5,
+          plus({"edNumToDiplNPO", "edRegNoNPO", "edDateOutNPO", "edPrakticNPO1", "edSpecialNPO1",
+                "edSpecialNPO2", "edNameDiplPrjNPO1", "edNameDiplPrjNPO2"},
+               test::numbered("edQualifyNPO", 1, 3))},
+         {&Settings::AdjustLinesApp5,
+          {"edPrevDocumNPO2", "edEntryNPO1", "edPrakticNPO2", "edExamenNPO1", "edExamenNPO2"}}},
+        npo);
+    test::expectCentringSettings(
+        edition(0), kOlder,
+        {{&Settings::AdjustTown, {"edTownNPO"}},
+         {&Settings::AdjustSchool, test::numbered("edSchoolNPO", 1, 6)},
+         {&Settings::AdjustBirthDay, {"edBirthDayNPO"}},
+         {&Settings::AdjustLinesAppRight5,
+          plus(plus({"edNumToDiplNPO", "edRegNoNPO", "edDateOutNPO", "edPresentDateNPO"},
+                    test::numbered("edQualifyNPO", 1, 3)),
+               test::numbered("edSpecRightNPO", 1, 5))},
+         {&Settings::AdjustLinesApp5,
+          {"edPrevDocumNPO2", "edPrevDocumNPO3", "edEndLernNPO2", "edEndLernNPO3",
+           "edNameDiplPrjNPO0", "edNameDiplPrjNPO1", "edNameDiplPrjNPO2", "edExamenNPO1",
+           "edExamenNPO2", "edExamenNPO3", "edExamMoreNPO1"}}},
+        npo);
+    Settings s = edition(0);
+    s.AdjustStudent = kAlignLeft;
+    test::expectBoxes(npo(s), test::leftAligned(kOlder, {"edSurNameNPO", "edNameNPO"}));
+}
+
 // --- Font sizes ---
 
 TEST(NpoFontSizes, PlacementSizesStandWhenSettingsAreZero) {
