@@ -25,6 +25,7 @@ const Formula kTown = setting(&S::AdjustTown);
 constexpr ShiftGroup kLeftPart = ShiftGroup::Sheet;
 constexpr ShiftGroup kRightPart = ShiftGroup::Right;
 
+// "СПО" is the first item; a document with no item chosen prints the "НПО" blank.
 bool spo(const Document& doc) {
     return doc.choice(Choice::rgProfEduTypeAcadem) == 0;
 }
