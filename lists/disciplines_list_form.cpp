@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QSignalBlocker>
+#include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -107,10 +108,11 @@ void TDisciplinesListForm::showEvent(QShowEvent* e) {
     if (const QScreen* s = screen()) {
         move(s->availableGeometry().center() - rect().center());
     }
-    // Read once on opening: coming back from a message box keeps what was edited.
+    // Read once on opening: coming back from a message box keeps what was edited. The
+    // reading waits until the window is up, so that its warning stands over the window.
     if (!activated_) {
         activated_ = true;
-        FormActivate();
+        QTimer::singleShot(0, this, &TDisciplinesListForm::FormActivate);
     }
 }
 

@@ -364,6 +364,7 @@ class DisciplinesFormTest : public ListDialogsTest {
         disciplines = std::make_unique<TDisciplinesListForm>(doc, settings);
         disciplines->setDocumentChanged([this] { ++documentChanges; });
         disciplines->show();
+        QCoreApplication::processEvents();  // the list is read once the window is up
         return *disciplines;
     }
     QStringList shownNames() {
@@ -396,6 +397,17 @@ TEST_F(DisciplinesFormTest, ShowsItsControlsAndTheListFile) {
     EXPECT_EQ(child<QLineEdit>(disciplines.get(), "edFileName")->text(),
               toQString(settings.DisciplinesFileName));
     EXPECT_EQ(shownNames(), (QStringList{q("Математика"), q("Физика")}));
+}
+
+TEST_F(DisciplinesFormTest, EmptySeparatorWarnsOnceAndKeepsTheLinesAsRead) {
+    test::writeFile(dir / "disciplines.csv", cp("Математика;;\r\n"));
+    settings.SplitField.clear();
+    open();
+    disciplines->hide();
+    disciplines->show();  // back from a message box: nothing is read or said again
+    QCoreApplication::processEvents();
+    EXPECT_EQ(messages.shown, std::vector<UserMessage>{warning(lt::kEmptySeparator)});
+    EXPECT_EQ(shownNames(), QStringList{q("Математика;;")});
 }
 
 TEST_F(DisciplinesFormTest, AddsWithoutCaseDuplicatesDeletesAndWritesOnClose) {
