@@ -101,7 +101,7 @@ constexpr PageItem kDiploma[] = {
     check("cbItalic_Diplom", "Курсив", 580, 162),
     check("cbAddLineUp_Diplom", "Строчка сверху", 580, 184),
     check("cbCopySign", "Дубликат", 580, 206),
-    button("sbtCopyToAppLists", "Скопировать данные в приложения", 580, 240, 215),
+    button("sbtCopyToAppLists", "Скопировать данные в приложения", 550, 240, 245),
     button("bbPrintSheet3", "Печать Диплома...", 190, 684, 200, "Печать Диплома..."),
 };
 
@@ -254,10 +254,10 @@ constexpr PageItem kSupplementNpo[] = {
     radio("rgQualifyNPO", "Строк\n2 строки|3 строки", 870, 330, 110, 72),
     label("ПО ПРОФЕССИИ", 470, 402, "lbSpecRightNPO"),
     lines(Group::edSpecRightNPO, 470, 418, 390),
-    memo("memoExamMoreNPO", 470, 540, 390, 150),
-    button("btnAddExamMoreFromMemoNPO", "<< Перенести", 470, 696, 120,
+    memo("memoExamMoreNPO", 470, 566, 390, 150),
+    button("btnAddExamMoreFromMemoNPO", "<< Перенести", 470, 722, 120,
            "Распределить по итоговым экзаменационным строчкам"),
-    button("bbPrintSheet5", "Печать 1-й стр. Приложения (НПО)...", 470, 790, 260,
+    button("bbPrintSheet5", "Печать 1-й стр. Приложения (НПО)...", 470, 816, 260,
            "Печать 1-й стр. Приложения к Диплому (НПО)..."),
 };
 
@@ -271,7 +271,7 @@ constexpr PageItem kPage2[] = {
     label("За время обучения сдал(а) зачеты, промежуточные и итоговые экзамены\nпо "
           "следующим дисциплинам:",
           8, 8),
-    VELLEX_TABLE_HEADS(52, "Количество\nаудиторных часов", 376, 456),
+    VELLEX_TABLE_HEADS(40, "Количество\nаудиторных\nчасов", 376, 456),
     table(),
     hiddenLabel("lbRukObrazUch2", "Руководитель", 580, 92),
     hiddenEdit("edRukObrazUch2", 580, 108, 200),
@@ -292,7 +292,7 @@ constexpr PageItem kPage3[] = {
     edit("edNumToDiplSequel", 140, 34, 200),
     label("Регистрационный №", 8, 60),
     edit("edRegNoSequel", 140, 58, 200),
-    VELLEX_TABLE_HEADS(120, "Количество\nаудиторных часов", 376, 456),
+    VELLEX_TABLE_HEADS(108, "Количество\nаудиторных\nчасов", 376, 456),
     table(),
     hiddenLabel("lbRukObrazUch8", "Руководитель", 580, 158),
     hiddenEdit("edRukObrazUch8", 580, 174, 200),
@@ -415,7 +415,7 @@ constexpr PageItem kCertificate[] = {
     check("cbBold_Certificate", "Жирный шрифит", 580, 88),
     check("cbItalic_Certificate", "Курсив", 580, 110),
     check("cbCopySignDbl", "Дубликат", 580, 132),
-    button("sbtCopyToCertAppList", "Скопировать данные в приложение", 580, 166, 215),
+    button("sbtCopyToCertAppList", "Скопировать данные в приложение", 550, 166, 245),
     button("bbPrintSheet6", "Печать Сертификата...", 190, 566, 200, "Печать Сертификата..."),
 };
 
@@ -431,7 +431,7 @@ constexpr PageItem kCertSupplement[] = {
     edit("edPrevDocum72", 8, 148, 394),
     edit("edPrevDocum73", 8, 170, 394),
     label("Наименование дисциплин", 8, 214),
-    label("Кол-во\nауд. часов", 250, 200),
+    label("Кол-во\nчасов", 250, 200),
     label("Итоговая\nоценка", 314, 200),
     table(),
     // Right part.
@@ -470,7 +470,7 @@ constexpr PageItem kCertSupplement[] = {
 constexpr std::array<PageLayout, 8> kPages{{
     {Page::Diploma, "Диплом", 800, 720, kDiploma},
     {Page::SupplementSpo, "Приложение СПО (Стр.1)", 990, 1110, kSupplementSpo},
-    {Page::SupplementNpo, "Приложение НПО (Стр.1)", 990, 830, kSupplementNpo},
+    {Page::SupplementNpo, "Приложение НПО (Стр.1)", 990, 860, kSupplementNpo},
     {Page::Page2, "Приложение / Справка (Стр.2)", 800, 0, kPage2},
     {Page::Page3, "Продолжение (Стр.3)", 800, 1290, kPage3},
     {Page::Academic, "Академическая справка (Стр.1)", 880, 1290, kAcademic},

@@ -394,6 +394,33 @@ TEST_F(MainFormTest, OpenEditSaveOpenKeepsTheDocument) {
     EXPECT_TRUE(messages.entries().empty());
 }
 
+TEST_F(MainFormTest, DocumentsOwnSettingsComeFirstAndGoWithIt) {
+    test::writeFile(dir / "App.ini", "[Settings]\r\nEachSaveSet=1\r\n");
+    Document doc(94);
+    doc.setCell(Table::Disciplines, 90, Column::Discipline, cp("Астрономия"));
+    DocumentFileFormat format;
+    format.rowsPage2 = 94;
+    std::string error;
+    ASSERT_TRUE(writeDocument(dir / "x.app", doc, format, &error)) << error;
+    test::writeFile(dir / "x.ini", "[Settings]\r\nmode_N_Discipl=4\r\n");
+
+    auto form = makeForm();
+    ASSERT_EQ(form->pageWidgets().tables[0].size(), 54u);
+    answerDialogs(dir / "x.app");
+    form->mnOpenClick();
+    // The table took the document's 94 rows before the document was read.
+    EXPECT_EQ(form->settings().mode_N_Discipl, 4);
+    ASSERT_EQ(form->pageWidgets().tables[0].size(), 94u);
+    EXPECT_EQ(child<QLineEdit>(*form, "Disciplines_90_Discipline")->text(), q("Астрономия"));
+
+    answerDialogs(dir / "y.app");
+    form->mnSaveClick();
+    const std::string companion = test::readFile(dir / "y.ini");
+    EXPECT_NE(companion.find("mode_N_Discipl=4"), std::string::npos);
+    EXPECT_EQ(companion.find("EachSaveSet"), std::string::npos);
+    EXPECT_TRUE(messages.entries().empty());
+}
+
 TEST_F(MainFormTest, FileThatCannotBeOpenedChangesNothing) {
     auto form = makeForm();
     form->document().setText(Field::edTown, cp("Орёл"));
