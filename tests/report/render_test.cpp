@@ -11,6 +11,7 @@
 
 #include "report/page_renderer.h"
 #include "report/report_output.h"
+#include "tests/report/qt_app.h"
 #include "tests/support/test_support.h"
 
 namespace vellex {
@@ -49,18 +50,7 @@ std::vector<Word> wordsOf(const std::filesystem::path& pdf) {
 
 class Render : public testing::Test {
   protected:
-    static void SetUpTestSuite() {
-        if (!std::getenv("QT_QPA_PLATFORM"))
-            setenv("QT_QPA_PLATFORM", "offscreen", 1);
-        static test::TempDir runtime;
-        chmod(runtime.path().c_str(), 0700);
-        setenv("XDG_RUNTIME_DIR", runtime.path().c_str(), 1);
-        static int argc = 1;
-        static char name[] = "vellex_report_tests";
-        static char* argv[] = {name, nullptr};
-        // Never destroyed: tearing Qt down among the other statics at exit crashes.
-        new QGuiApplication(argc, argv);
-    }
+    static void SetUpTestSuite() { test::ensureGuiApplication(); }
 
     TTextBox* box(int left, int top, int width, int height, std::string_view utf8,
                   int adjustCode = 0) {
