@@ -359,6 +359,40 @@ TEST_F(MainFormTest, ActivationRestoresTheStoredSchoolLines) {
     EXPECT_FALSE(child<QWidget>(*form, "edSchoolNPO6")->isHidden());
 }
 
+TEST_F(MainFormTest, KeyboardWalksEachPageTopToBottomAndTablesRowByRow) {
+    auto form = makeForm();
+    auto next = [&](const char* from) {
+        QWidget* w = child<QWidget>(*form, from)->nextInFocusChain();
+        return w ? w->objectName() : QString();
+    };
+    EXPECT_EQ(next("edSchool1"), QStringLiteral("edSchool2"));
+    EXPECT_EQ(next("edExamMore9"), QStringLiteral("edExamMore10"));
+    EXPECT_EQ(next("edReason45"), QStringLiteral("edReason46"));
+    EXPECT_EQ(next("Disciplines4_3_Discipline"), QStringLiteral("Disciplines4_3_AudTime"));
+    EXPECT_EQ(next("Disciplines4_3_AudTime"), QStringLiteral("Disciplines4_3_Value"));
+    // The drop-down's own edit comes between a grade and the next row.
+    QWidget* afterGrade = child<QWidget>(*form, "Disciplines_1_Value")->nextInFocusChain();
+    if (afterGrade && afterGrade->parent() == child<QWidget>(*form, "Disciplines_1_Value")) {
+        afterGrade = afterGrade->nextInFocusChain();
+    }
+    ASSERT_NE(afterGrade, nullptr);
+    EXPECT_EQ(afterGrade->objectName(), QStringLiteral("Disciplines_2_Discipline"));
+}
+
+TEST_F(MainFormTest, QualificationLinesMakeRoomUnderThemselves) {
+    auto form = makeForm();
+    auto* spec1 = child<QWidget>(*form, "edSpecRight1");
+    child<QRadioButton>(*form, "rgQualify_0")->click();
+    EXPECT_TRUE(child<QWidget>(*form, "edQualify2")->isHidden());
+    EXPECT_EQ(form->document().choice(Choice::rgQualifyNPO), 0);
+    const int up = spec1->y();
+    child<QRadioButton>(*form, "rgQualify_1")->click();
+    EXPECT_FALSE(child<QWidget>(*form, "edQualify3")->isHidden());
+    EXPECT_FALSE(child<QWidget>(*form, "edQualifyNPO3")->isHidden());
+    EXPECT_EQ(spec1->y(), up + 44);
+    EXPECT_GT(spec1->y(), child<QWidget>(*form, "edQualify3")->geometry().bottom());
+}
+
 // ---- Open, save, open again.
 TEST_F(MainFormTest, OpenEditSaveOpenKeepsTheDocument) {
     Document doc;
