@@ -455,6 +455,30 @@ TEST_F(MainFormTest, DocumentsOwnSettingsComeFirstAndGoWithIt) {
     EXPECT_TRUE(messages.entries().empty());
 }
 
+TEST_F(MainFormTest, OlderFilesOpenIntoTheCurrentPages) {
+    auto form = makeForm();
+    form->document().setText(Field::edSchool5, cp("пятая"));
+    answerDialogs(test::dataFile("storage/release412.app"));
+    form->findChild<QAction*>(QStringLiteral("mnOpenOldInNew2"))->trigger();
+    EXPECT_EQ(child<QLineEdit>(*form, "edSchool4")->text(), q("колледж №1"));
+    EXPECT_EQ(child<QLineEdit>(*form, "edSchool5")->text(), q("пятая"));
+    EXPECT_EQ(form->documentFileName(), test::dataFile("storage/release412.app"));
+
+    // 86 page-2 rows need the 94-row table, so that saving keeps every row.
+    std::string lines;
+    for (int i = 1; i <= 900; ++i) {
+        lines += "L" + std::to_string(i) + "\r\n";
+    }
+    test::writeFile(dir / "old86.app", lines);
+    answerDialogs(dir / "old86.app");
+    form->findChild<QAction*>(QStringLiteral("mnOpenOldInNew"))->trigger();
+    EXPECT_EQ(form->settings().mode_N_Discipl, 4);
+    ASSERT_EQ(form->pageWidgets().tables[0].size(), 94u);
+    EXPECT_EQ(child<QComboBox>(*form, "Disciplines_86_Value")->currentText(),
+              QStringLiteral("L%1").arg(55 + 3 * 86));
+    EXPECT_TRUE(messages.entries().empty());
+}
+
 TEST_F(MainFormTest, FileThatCannotBeOpenedChangesNothing) {
     auto form = makeForm();
     form->document().setText(Field::edTown, cp("Орёл"));
