@@ -3,6 +3,8 @@
 #include <QComboBox>
 #include <QFileDialog>
 #include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrintPreviewWidget>
@@ -12,6 +14,7 @@
 #include <array>
 
 #include "app/message_form.h"
+#include "report/grid.h"
 #include "report/page_renderer.h"
 #include "report/report_output.h"
 #include "text/file_io.h"
@@ -73,6 +76,12 @@ PreviewDialog::PreviewDialog(const TReport& report, QWidget* parent)
     print->setObjectName(QStringLiteral("print"));
     auto* pdf = new QPushButton(QStringLiteral("Сохранить в PDF…"), this);
     pdf->setObjectName(QStringLiteral("savePdf"));
+    grid_ = new QPushButton(QStringLiteral("Сетка"), this);
+    grid_->setObjectName(QStringLiteral("grid"));
+    grid_->setCheckable(true);
+    grid_->setToolTip(QStringLiteral(
+        "Сетка через 10 мм с отметками в миллиметрах от угла листа: в просмотре, в PDF и "
+        "при печати на чистый лист"));
     auto* exit = new QPushButton(QStringLiteral("Выход"), this);
     exit->setObjectName(QStringLiteral("exit"));
 
@@ -80,15 +89,35 @@ PreviewDialog::PreviewDialog(const TReport& report, QWidget* parent)
     bar->addWidget(zoom_);
     bar->addWidget(print);
     bar->addWidget(pdf);
+    bar->addWidget(grid_);
     bar->addStretch(1);
     bar->addWidget(exit);
+    // Before anything is printed: every entry that would be cut off on the blank.
+    overflows_ = findOverflows(report_);
+    auto* overflowCaption = new QLabel(
+        QStringLiteral("Текст не помещается (поля обведены красным только на экране):"), this);
+    overflowList_ = new QListWidget(this);
+    overflowList_->setObjectName(QStringLiteral("overflowList"));
+    for (const OverflowBox& o : overflows_) {
+        QString line = QString::fromStdString(o.message);
+        if (report_.pages.size() > 1)
+            line = QStringLiteral("Стр. %1: ").arg(o.page + 1) + line;
+        overflowList_->addItem(line);
+    }
+    overflowList_->setMaximumHeight(110);
+    overflowCaption->setVisible(!overflows_.empty());
+    overflowList_->setVisible(!overflows_.empty());
+
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(bar);
+    layout->addWidget(overflowCaption);
+    layout->addWidget(overflowList_);
     layout->addWidget(view_, 1);
 
     connect(zoom_, &QComboBox::currentIndexChanged, this, &PreviewDialog::setZoomChoice);
     connect(print, &QPushButton::clicked, this, &PreviewDialog::printClicked);
     connect(pdf, &QPushButton::clicked, this, &PreviewDialog::savePdfClicked);
+    connect(grid_, &QPushButton::toggled, view_, &QPrintPreviewWidget::updatePreview);
     connect(exit, &QPushButton::clicked, this, &QDialog::accept);
 
     zoom_->setCurrentIndex(kDefaultZoom);
@@ -112,10 +141,42 @@ int PreviewDialog::zoomChoice() const {
     return zoom_->currentIndex();
 }
 
+bool PreviewDialog::gridShown() const {
+    return grid_->isChecked();
+}
+
+void PreviewDialog::setGridShown(bool on) {
+    grid_->setChecked(on);
+}
+
+// Only the preview comes through here: printing and saving draw the report themselves,
+// so the red outlines never reach paper or PDF.
 void PreviewDialog::paintPages(QPrinter* printer) {
     setupPrinter(*printer);
     QPainter painter(printer);
-    renderReport(report_, painter, [&] { printer->newPage(); });
+    const double dpiX = printer->logicalDpiX();
+    const double dpiY = printer->logicalDpiY();
+    for (std::size_t i = 0; i < report_.pages.size(); ++i) {
+        if (i > 0)
+            printer->newPage();
+        renderPage(*report_.pages[i], painter);
+        painter.save();
+        QPen red(Qt::red);
+        red.setWidthF(dpiX * 0.6 / 25.4);  // 0.6 mm: visible at every zoom
+        painter.setPen(red);
+        painter.setBrush(Qt::NoBrush);
+        for (const OverflowBox& o : overflows_) {
+            if (o.page != i)
+                continue;
+            const TTextBox& b = *o.box;
+            painter.drawRect(QRectF(units::toDeviceX(b.left, dpiX), units::toDeviceY(b.top, dpiY),
+                                    units::toDeviceX(b.width, dpiX),
+                                    units::toDeviceY(b.height, dpiY)));
+        }
+        painter.restore();
+        if (gridShown())
+            drawMillimetreGrid(painter);
+    }
 }
 
 void PreviewDialog::printClicked() {
@@ -127,7 +188,7 @@ void PreviewDialog::printClicked() {
     if (dialog.exec() != QDialog::Accepted)
         return;
     std::string error;
-    if (!printReport(report_, printer_, &error))
+    if (!printReport(report_, printer_, &error, gridShown()))
         showError(this, error);
     // The dialog may have changed the page setup; the preview follows the printer.
     setupPrinter(printer_);
@@ -143,7 +204,7 @@ void PreviewDialog::savePdfClicked() {
     if (!path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive))
         path += QStringLiteral(".pdf");
     std::string error;
-    if (!writeReportPdf(report_, pathFromUtf8(path.toStdString()), &error))
+    if (!writeReportPdf(report_, pathFromUtf8(path.toStdString()), &error, gridShown()))
         showError(this, error);
 }
 

@@ -3,16 +3,23 @@
 #include <QDialog>
 #include <QPrinter>
 
+#include <vector>
+
+#include "report/overflow_check.h"
 #include "report/report.h"
 
 class QComboBox;
+class QListWidget;
 class QPrintPreviewWidget;
+class QPushButton;
 
 namespace vellex {
 
 // The modal "Предварительный просмотр" window: the prepared page, a zoom list, print
-// (through the standard print dialog), save as PDF and exit. It only shows the report;
-// the page model is built before it opens.
+// (through the standard print dialog), save as PDF, the "Сетка" switch (a millimetre grid
+// over the page on screen, in the PDF and on paper) and exit. Boxes whose text does not
+// fit are listed above the page and outlined in red on screen only. It only shows the
+// report; the page model is built before it opens.
 class PreviewDialog final : public QDialog {
     Q_OBJECT
   public:
@@ -23,6 +30,11 @@ class PreviewDialog final : public QDialog {
     void setZoomChoice(int index);
     int zoomChoice() const;
 
+    bool gridShown() const;
+    void setGridShown(bool on);
+    // The boxes listed as not fitting, in the list's order.
+    const std::vector<OverflowBox>& overflows() const { return overflows_; }
+
   private:
     void paintPages(QPrinter* printer);
     void printClicked();
@@ -32,6 +44,9 @@ class PreviewDialog final : public QDialog {
     QPrinter printer_;
     QPrintPreviewWidget* view_ = nullptr;
     QComboBox* zoom_ = nullptr;
+    QPushButton* grid_ = nullptr;
+    QListWidget* overflowList_ = nullptr;
+    std::vector<OverflowBox> overflows_;
 };
 
 // The show-report step of every print command: prepares the report and opens the

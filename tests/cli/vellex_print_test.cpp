@@ -20,6 +20,8 @@ TEST_F(VellexPrint, HelpIsRussianAndNamesEverySheet) {
     EXPECT_NE(r.out.find("Использование"), std::string::npos);
     for (const SheetInfo& s : sheetTable())
         EXPECT_NE(r.out.find(std::string(s.cliName)), std::string::npos) << s.cliName;
+    for (const char* option : {"--batch", "--template", "--sheets", "--save-documents", "--grid"})
+        EXPECT_NE(r.out.find(option), std::string::npos) << option;
 }
 
 struct BadRow {
@@ -123,6 +125,20 @@ TEST_F(VellexPrint, OpensTheDocumentAndWritesPdfWithoutDisplay) {
     ASSERT_EQ(
         std::system(("pdftotext " + quote(path("d.pdf")) + " " + quote(path("d.txt"))).c_str()), 0);
     EXPECT_NE(test::readFile(path("d.txt")).find("Иванову Петру"), std::string::npos);
+}
+
+TEST_F(VellexPrint, GridOnlyWhenAskedFor) {
+    auto text = [&](std::vector<std::string> extra) {
+        std::vector<std::string> args{"--sheet", "diploma", "--out", path("g.pdf")};
+        args.insert(args.end(), extra.begin(), extra.end());
+        const PrintRun r = run(args);
+        EXPECT_EQ(r.exit, 0) << r.err;
+        std::system(("pdftotext " + quote(path("g.pdf")) + " " + quote(path("g.txt"))).c_str());
+        return test::readFile(path("g.txt"));
+    };
+    // 290 mm is the last horizontal line; no sheet prints that number on its own.
+    EXPECT_NE(text({"--grid"}).find("290"), std::string::npos);
+    EXPECT_EQ(text({}).find("290"), std::string::npos);
 }
 
 TEST_F(VellexPrint, CertificateOptionsOverrideTheDocument) {

@@ -3,6 +3,8 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QImage>
+#include <QListWidget>
 #include <QPrintPreviewWidget>
 #include <QPushButton>
 #include <QTimer>
@@ -98,6 +100,65 @@ TEST_F(Preview, OpensModallyAndExits) {
     });
     EXPECT_TRUE(showReport(report, nullptr));
     EXPECT_TRUE(sawPreview);
+}
+
+// Red pixels of the page as the preview shows it.
+int redPixels(PreviewDialog& dialog) {
+    dialog.resize(700, 900);
+    dialog.setZoomChoice(2);  // 100 %: the outline is a few screen pixels wide
+    dialog.show();
+    for (int i = 0; i < 5; ++i)
+        QApplication::processEvents();
+    const QImage shot = dialog.findChild<QPrintPreviewWidget*>()->grab().toImage();
+    if (const char* keep = std::getenv("VELLEX_KEEP_SHOT"))
+        shot.save(QString::fromLocal8Bit(keep));
+    int red = 0;
+    for (int y = 0; y < shot.height(); ++y)
+        for (int x = 0; x < shot.width(); ++x) {
+            const QColor c = shot.pixelColor(x, y);
+            red += c.red() > 180 && c.red() - c.green() > 100 && c.red() - c.blue() > 100 ? 1 : 0;
+        }
+    dialog.hide();
+    return red;
+}
+
+TEST_F(Preview, TextThatDoesNotFitIsListedAndOutlinedOnScreen) {
+    TReport report = onePage();
+    TTextBox* school = addTextBox(pageByIndex(report, 0), "edSchool2");
+    setBounds(*school, 100, 300, 80, 18);
+    setText(*school, "Gosudarstvennoe byudzhetnoe obrazovatelnoe uchrezhdenie");
+    PreviewDialog dialog(report);
+    auto* list = dialog.findChild<QListWidget*>(QStringLiteral("overflowList"));
+    ASSERT_NE(list, nullptr);
+    EXPECT_FALSE(list->isHidden());
+    ASSERT_EQ(list->count(), 1);
+    EXPECT_EQ(list->item(0)->text(),
+              QStringLiteral("Учебное заведение, строка 2: текст не помещается"));
+    ASSERT_EQ(dialog.overflows().size(), 1u);
+    EXPECT_EQ(dialog.overflows()[0].box, school);
+    EXPECT_GT(redPixels(dialog), 20);
+}
+
+TEST_F(Preview, NoListAndNoRedWhenEverythingFits) {
+    const TReport report = onePage();
+    PreviewDialog dialog(report);
+    EXPECT_TRUE(dialog.findChild<QListWidget*>(QStringLiteral("overflowList"))->isHidden());
+    EXPECT_TRUE(dialog.overflows().empty());
+    EXPECT_EQ(redPixels(dialog), 0);
+}
+
+TEST_F(Preview, GridSwitch) {
+    const TReport report = onePage();
+    PreviewDialog dialog(report);
+    auto* grid = dialog.findChild<QPushButton*>(QStringLiteral("grid"));
+    ASSERT_NE(grid, nullptr);
+    EXPECT_EQ(grid->text(), QStringLiteral("Сетка"));
+    EXPECT_TRUE(grid->isCheckable());
+    EXPECT_FALSE(dialog.gridShown());
+    grid->click();
+    EXPECT_TRUE(dialog.gridShown());
+    dialog.setGridShown(false);
+    EXPECT_FALSE(grid->isChecked());
 }
 
 }  // namespace
