@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <string>
 
 #include "app/file_association.h"
@@ -118,6 +119,29 @@ TEST(RegisterFileAssociation, WritesOnceAndAgainWhenTheProgramMoves) {
               AssociationResult::Registered);
     EXPECT_EQ(execLine(test::readFile(tmp / "data" / "applications" / "vellex.desktop")),
               "Exec=\"/srv/moved/vellex\" %f");
+}
+
+TEST(RegisterFileAssociation, FollowsTheXdgFoldersOfTheEnvironment) {
+    test::TempDir tmp;
+    const char* oldHome = std::getenv("HOME");
+    const std::string savedHome = oldHome ? oldHome : "";
+    const std::string data = (tmp / "xdg-data").string();
+    setenv("XDG_DATA_HOME", data.c_str(), 1);
+    setenv("XDG_CONFIG_HOME", "relative/is/ignored", 1);
+    setenv("HOME", tmp.path().c_str(), 1);
+    const AssociationFolders folders = associationFoldersFromEnvironment();
+    EXPECT_EQ(folders.dataHome, tmp / "xdg-data");
+    EXPECT_EQ(folders.configHome, tmp / ".config");
+    unsetenv("XDG_DATA_HOME");
+    EXPECT_EQ(associationFoldersFromEnvironment().dataHome, tmp / ".local" / "share");
+    unsetenv("XDG_CONFIG_HOME");
+    setenv("HOME", savedHome.c_str(), 1);
+
+    test::ensureApplication();
+    EXPECT_EQ(registerFileAssociation("/opt/vellex/vellex", folders, false),
+              AssociationResult::Registered);
+    EXPECT_TRUE(std::filesystem::exists(tmp / "xdg-data" / "applications" / "vellex.desktop"));
+    EXPECT_TRUE(std::filesystem::exists(tmp / "xdg-data" / "mime" / "packages" / "vellex.xml"));
 }
 
 TEST(RegisterFileAssociation, FailsSilentlyWhenTheFolderCannotBeMade) {
