@@ -42,6 +42,7 @@
 #include "lists/students_list_form.h"
 #include "report/preview_dialog.h"
 #include "storage/settings_dialog.h"
+#include "storage/settings_dialog_logic.h"
 #include "storage/startup_state.h"
 #include "text/clock.h"
 #include "text/cp1251.h"
@@ -1144,27 +1145,13 @@ void TMainForm::afterSettingsDialog(const SettingsDialogResult& result) {
 
 // The menu opens the dialog on its general tab.
 void TMainForm::mnSettingsClick() {
-    afterSettingsDialog(runSettingsDialog(this, settings_, 255));
+    afterSettingsDialog(runSettingsDialog(this, settings_, kSettingsMenuStartTab));
 }
 
 // The toolbar button opens it on the tab of the page in front.
 void TMainForm::sbtSetClick() {
-    const QString tab = pages_->currentWidget()->objectName();
-    int startTab = 0;
-    if (tab == QStringLiteral("TabSheet7")) {
-        startTab = 6;
-    } else if (tab == QStringLiteral("TabSheet6")) {
-        startTab = 5;
-    } else if (tab == QStringLiteral("TabSheet4")) {
-        startTab = 4;
-    } else if (tab == QStringLiteral("TabSheet2")) {
-        startTab = 3;
-    } else if (tab == QStringLiteral("TabSheet5")) {
-        startTab = 2;
-    } else if (tab == QStringLiteral("TabSheet1")) {
-        startTab = 1;
-    }
-    afterSettingsDialog(runSettingsDialog(this, settings_, startTab));
+    const Page current = pageLayouts()[static_cast<size_t>(pages_->currentIndex())].page;
+    afterSettingsDialog(runSettingsDialog(this, settings_, settingsStartTabForPage(current)));
 }
 
 void TMainForm::showUserMessages(const UserMessages& messages) {
