@@ -37,6 +37,7 @@
 #include "lists/disciplines_list_form.h"
 #include "lists/list_file_name.h"
 #include "lists/list_param_form.h"
+#include "lists/message_presenter.h"
 #include "lists/results_file.h"
 #include "lists/student_list_writer.h"
 #include "lists/students_list_form.h"
@@ -1154,15 +1155,9 @@ void TMainForm::sbtSetClick() {
     afterSettingsDialog(runSettingsDialog(this, settings_, settingsStartTabForPage(current)));
 }
 
+// The list logic's messages look the same wherever they come from.
 void TMainForm::showUserMessages(const UserMessages& messages) {
-    for (const UserMessage& m : messages) {
-        const QString text = fromUtf8(m.text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-        const MessageForm::Kind kind = m.icon == MessageIcon::Error ? MessageForm::Kind::Error
-                                       : m.icon == MessageIcon::Warning
-                                           ? MessageForm::Kind::Warning
-                                           : MessageForm::Kind::Information;
-        MessageForm::inform(this, kind, QStringLiteral("Vellex"), text);
-    }
+    MessagePresenter::showAll(this, messages);
 }
 
 void TMainForm::bbtnPutStudentToListClick() {
