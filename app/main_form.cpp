@@ -239,13 +239,6 @@ std::string cp1251Path(const fs::path& p) {
     return c.ok() ? c.bytes : utf;
 }
 
-// Which page shows which table, for the line groups' visibility.
-struct LineModeLines {
-    Choice choice;
-    Field fields[2];
-    int shownWith;  // the choice item that shows them
-};
-
 }  // namespace
 
 void TMainForm::setPreviewHook(PreviewHook hook) {

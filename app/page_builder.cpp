@@ -9,6 +9,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <optional>
+#include <string>
 
 #include "app/gui_text.h"
 
