@@ -48,3 +48,8 @@ format:
 
 clean:
 	rm -rf build
+
+# The Debian package of the release build: build/release/vellex_<version>_<arch>.deb.
+.PHONY: package
+package: build
+	cd $(BUILD_DIR) && cpack -G DEB

@@ -8,7 +8,7 @@ packages=(
   qt6-base-dev qt6-translations-l10n libgl-dev
   fonts-liberation fontconfig
   libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev
-  poppler-utils
+  poppler-utils desktop-file-utils dpkg-dev
   clang libclang-rt-14-dev
 )
 

@@ -1,0 +1,41 @@
+#!/usr/bin/env bash
+# Builds the Debian package from a built tree into a scratch folder, then checks its
+# contents, its declared dependencies and the desktop entry.
+# Usage: package_test.sh BUILD_DIR SOURCE_DIR
+set -euo pipefail
+build=$1
+source=$2
+scratch=$(mktemp -d)
+trap 'rm -rf "$scratch"' EXIT
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+(cd "$build" && cpack -G DEB -B "$scratch" >"$scratch/cpack.log" 2>&1) ||
+  { cat "$scratch/cpack.log" >&2; fail "cpack did not build the package"; }
+deb=$(ls "$scratch"/vellex_*.deb 2>/dev/null | head -n1)
+[ -n "$deb" ] || fail "no vellex_*.deb in $scratch"
+
+contents=$(dpkg-deb -c "$deb" | awk '{print $6}')
+for path in ./usr/bin/vellex ./usr/bin/vellex-print ./usr/bin/appconv \
+            ./usr/share/applications/vellex.desktop ./usr/share/mime/packages/vellex.xml \
+            ./usr/share/icons/hicolor/scalable/apps/vellex.svg ./usr/share/doc/vellex/README.md; do
+  grep -qx "$path" <<<"$contents" || fail "$path is not in the package"
+done
+# Nothing of the build tree: no tests, benchmarks or static libraries.
+if grep -E '_tests$|_bench$|\.a$' <<<"$contents"; then fail "build leftovers in the package"; fi
+
+depends=$(dpkg-deb -f "$deb" Depends)
+for dep in libqt6core6 libqt6gui6 libqt6widgets6 libqt6printsupport6 fonts-liberation \
+           qt6-translations-l10n; do
+  grep -q "$dep" <<<"$depends" || fail "Depends lacks $dep: $depends"
+done
+[ "$(dpkg-deb -f "$deb" Package)" = vellex ] || fail "package name"
+
+if command -v desktop-file-validate >/dev/null; then
+  desktop-file-validate "$source/packaging/vellex.desktop" || fail "desktop entry"
+else
+  echo "desktop-file-validate missing: desktop entry not validated"
+fi
+if command -v xmllint >/dev/null; then
+  xmllint --noout "$source/packaging/vellex-mime.xml" || fail "MIME XML"
+fi
+echo "package OK: $(basename "$deb")"
