@@ -18,7 +18,7 @@ namespace {
 // the offscreen platform is enough.
 void chooseHeadlessPlatform() {
     const bool haveDisplay = std::getenv("DISPLAY") || std::getenv("WAYLAND_DISPLAY");
-    if (!haveDisplay && !qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+    if (!haveDisplay && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
 }
 
@@ -30,12 +30,11 @@ int report(const std::string& message) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    chooseHeadlessPlatform();
-    QGuiApplication app(argc, argv);
-    vellex::installRussianTranslations(app);
-
-    QStringList arguments = QCoreApplication::arguments();
-    arguments.removeFirst();
+    // The command line is read before any window system is touched: help and mistakes
+    // need none, and must work where no display can be reached.
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
     std::string error;
     const auto request = vellex::parsePrintRequest(arguments, &error);
     if (!request) {
@@ -46,6 +45,10 @@ int main(int argc, char** argv) {
         std::fputs(vellex::printUsage().c_str(), stdout);
         return 0;
     }
+
+    chooseHeadlessPlatform();
+    QGuiApplication app(argc, argv);
+    vellex::installRussianTranslations(app);
     if (request->batch()) {
         vellex::BatchResult result;
         const bool ok = vellex::runBatch(
