@@ -5,6 +5,7 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
@@ -14,6 +15,7 @@
 #include <QToolButton>
 #include <memory>
 
+#include "app/about_dialog.h"
 #include "app/file_dialog_form.h"
 #include "app/gui_text.h"
 #include "app/main_form.h"
@@ -553,6 +555,17 @@ TEST_F(MainFormTest, CopyCommandShowsWhatItCopied) {
         }
     }
     EXPECT_GT(changedElsewhere, 0);
+}
+
+TEST_F(MainFormTest, AboutBoxShowsTheVersionAndCloses) {
+    TAbout about;
+    EXPECT_TRUE(child<QLabel>(about, "lVersion")->text().contains(QStringLiteral("5.0.2.373")));
+    auto* close = child<QPushButton>(about, "btnClose");
+    EXPECT_EQ(close->text(), q("Закрыть"));
+    about.show();
+    close->click();
+    EXPECT_EQ(about.result(), QDialog::Accepted);
+    EXPECT_FALSE(about.isVisible());
 }
 
 }  // namespace
