@@ -30,6 +30,7 @@ test: build
 # The whole suite under AddressSanitizer + UBSan; any report fails the run.
 asan: export ASAN_OPTIONS = detect_leaks=1:halt_on_error=1
 asan: export UBSAN_OPTIONS = print_stacktrace=1:halt_on_error=1
+asan: export LSAN_OPTIONS = suppressions=$(CURDIR)/scripts/lsan-suppressions.txt:print_suppressions=0
 asan:
 	$(MAKE) test PRESET=asan
 
