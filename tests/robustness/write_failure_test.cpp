@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "lists/discipline_list.h"
 #include "lists/student_list.h"
 #include "storage/document_file.h"
 #include "storage/settings.h"
@@ -47,6 +48,24 @@ bool rewriteStudentList(const fs::path& path, int variant, std::string* error) {
     return messages.empty();
 }
 
+// The discipline list window closing after a discipline was added.
+bool rewriteDisciplineList(const fs::path& path, int variant, std::string* error) {
+    if (variant == 0) {
+        std::string names;
+        for (int i = 1; i <= 400; ++i)
+            names += test::cp("Дисциплина ") + std::to_string(i) + "\r\n";
+        return writeFileAtomically(path, names, error);
+    }
+    Settings settings;
+    DisciplineList list;
+    list.load(path.string(), settings);
+    list.add(test::cp("Основы философии"));
+    const DisciplineList::Closing closing = list.close(path.string(), settings);
+    if (!closing.messages.empty() && error)
+        *error = closing.messages.front().text;
+    return closing.messages.empty();
+}
+
 const std::vector<Writer>& writers() {
     static const std::vector<Writer> table = {
         {"document", "ivanov.app",
@@ -58,6 +77,7 @@ const std::vector<Writer>& writers() {
              return writeSettings(p, true, test::sampleSettings(v), e);
          }},
         {"student list", "students.csv", rewriteStudentList},
+        {"discipline list", "disciplines.csv", rewriteDisciplineList},
     };
     return table;
 }
