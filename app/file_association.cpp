@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "app/gui_text.h"
+#include "app/program_dir.h"
 #include "text/file_io.h"
 
 namespace vellex {
@@ -194,6 +195,9 @@ AssociationFolders associationFoldersFromEnvironment() {
 
 AssociationResult registerFileAssociation(const fs::path& programPath,
                                           const AssociationFolders& folders, bool refreshCaches) {
+    if (isPackageInstall(programPath)) {
+        return AssociationResult::PackageInstall;
+    }
     const std::optional<std::string> desktop = desktopEntryText(programPath);
     if (!desktop || folders.dataHome.empty() || folders.configHome.empty()) {
         return AssociationResult::Failed;

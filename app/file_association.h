@@ -35,9 +35,15 @@ struct AssociationFolders {
 // The folders from the environment.
 AssociationFolders associationFoldersFromEnvironment();
 
-enum class AssociationResult { Registered, AlreadyRegistered, Failed };
+enum class AssociationResult {
+    Registered,
+    AlreadyRegistered,
+    Failed,
+    PackageInstall,  // under "/usr/": the package's system-wide entry serves, nothing written
+};
 
-// Writes the desktop entry, the MIME package and the default-handler line unless they
+// A program under "/usr/" writes nothing: a per-user entry would hide the package's.
+// Otherwise writes the desktop entry, the MIME package and the default-handler line unless they
 // are already there for this very program path, then asks the desktop to refresh its
 // caches without waiting. Never asks or reports anything: a failure is only returned.
 AssociationResult registerFileAssociation(const std::filesystem::path& programPath,

@@ -11,9 +11,22 @@
 namespace vellex {
 namespace fs = std::filesystem;
 
+bool isPackageInstall(const fs::path& programFolder) {
+    const fs::path usr("/usr");
+    const fs::path normal = programFolder.lexically_normal();
+    auto it = normal.begin();
+    auto u = usr.begin();
+    for (; u != usr.end(); ++u, ++it) {
+        if (it == normal.end() || *it != *u) {
+            return false;
+        }
+    }
+    return it != normal.end() && !it->empty();
+}
+
 fs::path chooseProgramDir(const fs::path& programFolder, bool programFolderWritable,
                           std::string_view xdgConfigHome, std::string_view home) {
-    if (programFolderWritable && !programFolder.empty()) {
+    if (programFolderWritable && !programFolder.empty() && !isPackageInstall(programFolder)) {
         return programFolder;
     }
     // The XDG rule: a relative XDG_CONFIG_HOME is invalid and ignored.

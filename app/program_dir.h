@@ -7,8 +7,12 @@
 // "disciplines.csv", and the folder a relative document name is taken in.
 namespace vellex {
 
-// The folder beside the program when it is writable (a portable install, a build tree);
-// otherwise `$XDG_CONFIG_HOME/vellex` (`~/.config/vellex` when the variable is unset).
+// A program under "/usr/" was installed by the package: it is never a portable install
+// and registers nothing of its own (the package registers it system-wide).
+bool isPackageInstall(const std::filesystem::path& programFolder);
+
+// The folder beside the program when it is writable (a portable install, a build tree)
+// and not a package install (root can write to "/usr/bin"); otherwise `$XDG_CONFIG_HOME/vellex` (`~/.config/vellex` when the variable is unset).
 std::filesystem::path chooseProgramDir(const std::filesystem::path& programFolder,
                                        bool programFolderWritable, std::string_view xdgConfigHome,
                                        std::string_view home);

@@ -152,6 +152,21 @@ TEST(RegisterFileAssociation, FailsSilentlyWhenTheFolderCannotBeMade) {
               AssociationResult::Failed);
 }
 
+TEST(RegisterFileAssociation, APackageInstallWritesNothing) {
+    test::ensureApplication();
+    test::TempDir tmp;
+    for (const char* program : {"/usr/bin/vellex", "/usr/local/bin/vellex", "/usr/../usr/bin/x"}) {
+        SCOPED_TRACE(program);
+        EXPECT_EQ(registerFileAssociation(program, {tmp / "data", tmp / "config"}, false),
+                  AssociationResult::PackageInstall);
+    }
+    EXPECT_FALSE(std::filesystem::exists(tmp / "data"));
+    EXPECT_FALSE(std::filesystem::exists(tmp / "config"));
+    // Only the folder itself counts, not a name that merely begins alike.
+    EXPECT_EQ(registerFileAssociation("/usrlocal/vellex", {tmp / "data", tmp / "config"}, false),
+              AssociationResult::Registered);
+}
+
 // ---- Where the program keeps its files, and where a command-line name points.
 struct ProgramDirCase {
     const char* name;
@@ -174,6 +189,19 @@ INSTANTIATE_TEST_SUITE_P(
                     ProgramDirCase{"ReadOnlyNoXdg", false, "", "/home/u/.config/vellex"},
                     ProgramDirCase{"RelativeXdgIgnored", false, "cfg", "/home/u/.config/vellex"}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// Root can write to /usr/bin, yet a packaged program keeps its files per user.
+TEST(ChooseProgramDir, APackageInstallIsNeverPortable) {
+    for (const char* folder : {"/usr/bin", "/usr/local/bin", "/usr/lib/vellex/"}) {
+        SCOPED_TRACE(folder);
+        EXPECT_EQ(chooseProgramDir(folder, true, "/x/cfg", "/root").string(), "/x/cfg/vellex");
+        EXPECT_EQ(chooseProgramDir(folder, true, "", "/root").string(), "/root/.config/vellex");
+    }
+    for (const char* folder : {"/usrx/bin", "/opt/usr/bin", "/home/u/usr"}) {
+        SCOPED_TRACE(folder);
+        EXPECT_EQ(chooseProgramDir(folder, true, "/x/cfg", "/root").string(), folder);
+    }
+}
 
 TEST(DocumentArgument, RelativeNamesAreTakenInTheProgramFolder) {
     EXPECT_EQ(documentPathFromArgument("/opt/v", "ivanov.app").string(), "/opt/v/ivanov.app");
