@@ -28,6 +28,7 @@
 #include <system_error>
 
 #include "app/about_dialog.h"
+#include "app/field_behaviours.h"
 #include "app/file_dialog_form.h"
 #include "app/gui_text.h"
 #include "app/message_form.h"
@@ -303,6 +304,14 @@ void TMainForm::FormCreate(const MainFormOptions& options) {
         rebuildPage2Widgets();
     }
 
+    // The pages show the settings' blank: the six first pages when it is not the
+    // designed one, pages 2 and 3 always.
+    if (0 < settings_.VellexVersion) {
+        switchSixPages();
+    }
+    SwitchVellexVersionPage2(settings_.VellexVersion);
+    SwitchVellexVersionPage3(settings_.VellexVersion);
+
     // 5. The diploma first, every page at its top.
     pages_->setCurrentIndex(0);
     for (QScrollArea* area : pages_->findChildren<QScrollArea*>()) {
@@ -518,6 +527,7 @@ void TMainForm::rebuildPage2() {
     doc_.rebuildPage2(rowsForMode(settings_.mode_N_Discipl));
     rebuildPage2Widgets();
     refreshTable(Table::Disciplines);
+    SwitchVellexVersionPage2(settings_.VellexVersion);
 }
 
 // ---------------------------------------------------------------- binding
@@ -531,6 +541,12 @@ void TMainForm::bindPage(Page page) {
         }
         if (auto* e = qobject_cast<QLineEdit*>(w)) {
             connect(e, &QLineEdit::textEdited, this, [this, f, e] { fieldEdited(f, e); });
+            for (const LeaveCopyRule& rule : leaveCopyRules()) {
+                if (rule.source == f) {
+                    e->setProperty("leaveField", i);
+                    e->installEventFilter(this);
+                }
+            }
         } else if (auto* m = qobject_cast<QPlainTextEdit*>(w)) {
             connect(m, &QPlainTextEdit::textChanged, this, [this, f, m] { fieldEdited(f, m); });
         }
@@ -546,12 +562,13 @@ void TMainForm::bindPage(Page page) {
             if (updating_) {
                 return;
             }
-            doc_.setFlag(flag, on);
-            // The two "Дубликат" boxes are one flag.
-            if (flag == Flag::cbCopySign) {
-                doc_.setFlag(Flag::cbCopySignDbl, on);
-            } else if (flag == Flag::cbCopySignDbl) {
-                doc_.setFlag(Flag::cbCopySign, on);
+            if (flag == Flag::cbAddLineUp_Diplom) {
+                setAddLineUp(doc_, on);
+                refreshTexts();
+            } else {
+                // The document keeps the twins: "Дубликат" on both pages, and the bold
+                // flag of all five diploma lines.
+                doc_.setFlag(flag, on);
             }
             refreshChoices();
         });
@@ -564,12 +581,14 @@ void TMainForm::bindPage(Page page) {
         g->setProperty("bound", true);
         const Choice choice = static_cast<Choice>(i);
         connect(g, &QButtonGroup::idClicked, this, [this, choice](int id) {
-            if (choice == Choice::rgProfEduTypeAcadem) {
+            // The type groups only take the click until the diploma page is switched.
+            if (choice == Choice::rgProfEduTypeAcadem && diplomaSwitched_) {
                 chooseAcademType(doc_, id);
+                rgProfEduTypeClick();
             } else {
                 doc_.setChoice(choice, id);
                 if (choice == Choice::rgProfEduType) {
-                    followProfEduType(doc_);
+                    rgProfEduTypeClick();
                 }
             }
             refreshChoices();
@@ -656,9 +675,7 @@ void TMainForm::cellEdited(Table t, int row, Column c, QWidget* editor) {
 }
 
 void TMainForm::clearColumn(Table t, Column c) {
-    for (int r = 1; r <= doc_.rowCount(t); ++r) {
-        doc_.setCell(t, r, c, std::string());
-    }
+    clearTableColumn(doc_, t, c);
     refreshTable(t);
 }
 
@@ -738,7 +755,31 @@ void TMainForm::refreshChoices() {
         widgets_.trial->setCurrentIndex(doc_.choice(Choice::cbTrial));
     }
     updating_ = false;
+    // Under the older blanks the extra top line of the diploma shows only when ticked.
+    if (pageVersion(Page::Diploma) < 2) {
+        if (QWidget* top = widgets_.fields[static_cast<size_t>(Field::edTownDiplom0)]) {
+            top->setVisible(doc_.flag(Flag::cbAddLineUp_Diplom));
+        }
+    }
+    applyFieldStyles();
     applyLineModes();
+}
+
+void TMainForm::applyFieldStyles() {
+    const int version = settings_.VellexVersion;
+    for (Field f : styledFields()) {
+        QWidget* w = widgets_.fields[static_cast<size_t>(f)];
+        if (!w) {
+            continue;
+        }
+        const FieldStyle style = fieldStyle(doc_, f, version);
+        QFont font = w->font();
+        if (font.bold() != style.bold || font.italic() != style.italic) {
+            font.setBold(style.bold);
+            font.setItalic(style.italic);
+            w->setFont(font);
+        }
+    }
 }
 
 // The line-count choices show and hide their lines; fewer qualification lines move the
@@ -757,9 +798,16 @@ void TMainForm::applyLineModes() {
     show(Field::edSchoolNPO6, sixSchoolNpo);
     const bool threeQualify = doc_.choice(Choice::rgQualify) == 1;
     const bool threeQualifyNpo = doc_.choice(Choice::rgQualifyNPO) == 1;
-    show(Field::edQualify2, threeQualify);
-    show(Field::edQualify3, threeQualify);
-    show(Field::edQualifyNPO3, threeQualifyNpo);
+    // Under the 2010 blank "3 строки" leaves the page as its switch laid it out.
+    const bool spo2 = pageVersion(Page::SupplementSpo) == 2;
+    const bool npo2 = pageVersion(Page::SupplementNpo) == 2;
+    if (!(spo2 && threeQualify)) {
+        show(Field::edQualify2, threeQualify);
+        show(Field::edQualify3, threeQualify);
+    }
+    if (!(npo2 && threeQualifyNpo)) {
+        show(Field::edQualifyNPO3, threeQualifyNpo);
+    }
 
     auto shift = [this](Page page, Group g, const char* labelName, int down) {
         const PageLayout& layout = pageLayout(page);
@@ -778,8 +826,12 @@ void TMainForm::applyLineModes() {
             }
         }
     };
-    shift(Page::SupplementSpo, Group::edSpecRight, "lbSpecRight", threeQualify ? 44 : 0);
-    shift(Page::SupplementNpo, Group::edSpecRightNPO, "lbSpecRightNPO", threeQualifyNpo ? 22 : 0);
+    if (!(spo2 && threeQualify)) {
+        shift(Page::SupplementSpo, Group::edSpecRight, "lbSpec", threeQualify ? 44 : 0);
+    }
+    if (!(npo2 && threeQualifyNpo)) {
+        shift(Page::SupplementNpo, Group::edSpecRightNPO, "Label56", threeQualifyNpo ? 22 : 0);
+    }
 }
 
 // ---------------------------------------------------------------- window events
@@ -789,6 +841,19 @@ bool TMainForm::event(QEvent* e) {
         FormActivate();
     }
     return QMainWindow::event(e);
+}
+
+bool TMainForm::eventFilter(QObject* watched, QEvent* e) {
+    if (e->type() == QEvent::FocusOut && !updating_) {
+        const QVariant field = watched->property("leaveField");
+        if (field.isValid()) {
+            if (!copyOnLeaving(doc_, static_cast<Field>(field.toInt()), settings_.VellexVersion)
+                     .empty()) {
+                refreshTexts();
+            }
+        }
+    }
+    return QMainWindow::eventFilter(watched, e);
 }
 
 void TMainForm::FormActivate() {
@@ -890,7 +955,7 @@ bool TMainForm::readCompanionSettings(const fs::path& document) {
     if (rowsForMode(settings_.mode_N_Discipl) != oldRows) {
         rebuildPage2();
     }
-    applyVariantChoices(doc_, settings_, settings_.VellexVersion > 0);
+    applyVariants(0);
     return true;
 }
 
@@ -1127,25 +1192,30 @@ void TMainForm::btnAddExamMoreFromMemoNPOClick() {
     runCopy(CopyCommand::SpreadExamMoreNpo);
 }
 
-void TMainForm::afterSettingsDialog(const SettingsDialogResult& result) {
+void TMainForm::afterSettingsDialog(const SettingsDialogResult& result, bool fromToolbar) {
     if (result.rowModeChanged) {
         rebuildPage2();
     }
     if (result.versionChanged) {
-        applyVariantChoices(doc_, settings_, true);
+        if (fromToolbar) {
+            applyVariants(-1);
+        } else {
+            // The menu switches the pages only; the line-count groups stay as chosen.
+            switchSixPages();
+        }
     }
     refreshFromDocument();
 }
 
 // The menu opens the dialog on its general tab.
 void TMainForm::mnSettingsClick() {
-    afterSettingsDialog(runSettingsDialog(this, settings_, kSettingsMenuStartTab));
+    afterSettingsDialog(runSettingsDialog(this, settings_, kSettingsMenuStartTab), false);
 }
 
 // The toolbar button opens it on the tab of the page in front.
 void TMainForm::sbtSetClick() {
     const Page current = pageLayouts()[static_cast<size_t>(pages_->currentIndex())].page;
-    afterSettingsDialog(runSettingsDialog(this, settings_, settingsStartTabForPage(current)));
+    afterSettingsDialog(runSettingsDialog(this, settings_, settingsStartTabForPage(current)), true);
 }
 
 // The list logic's messages look the same wherever they come from.
@@ -1200,6 +1270,191 @@ void TMainForm::mnResultsListClick() {
     }
     showUserMessages(loadResultsFile(doc_, name, settings_.SplitField));
     refreshFromDocument();
+}
+
+}  // namespace vellex
+
+// ---------------------------------------------------------------- blank versions
+
+namespace vellex {
+
+// Applying the variants with the version the pages are taken to show: the six first
+// pages switch only when that hint is below the settings' version; the line-count
+// groups then settle, the NPO page on three qualification lines above version 0.
+void TMainForm::applyVariants(int hint) {
+    if (hint < settings_.VellexVersion) {
+        switchSixPages();
+    }
+    if (settings_.VellexVersion > 0) {
+        doc_.setChoice(Choice::rgQualifyNPO, 1);
+    }
+    refreshChoices();
+}
+
+void TMainForm::switchSixPages() {
+    const int v = settings_.VellexVersion;
+    SwitchDiplomVersion(v);
+    SwitchVellexVersion(v);
+    SwitchVellexVersionNPO(v);
+    SwitchAcademVersion(v);
+    SwitchCertificateVersion(v);
+    SwitchCertAppendVersion(v);
+}
+
+void TMainForm::applyVariantRows(Page page, std::span<const VariantRow> rows, int version) {
+    QWidget* panel = widgets_.panels[static_cast<size_t>(page)];
+    const size_t v = static_cast<size_t>(version);
+    for (const VariantRow& row : rows) {
+        const QString name = QString::fromUtf8(row.name);
+        std::vector<QWidget*> targets;
+        if (const Table* t = pageTable(page); t && name == QString::fromUtf8(tableName(*t))) {
+            // A whole table: its rows, its column heads stay with their own rows.
+            for (const TableRowWidgets& r : widgets_.tables[static_cast<size_t>(*t)]) {
+                targets.insert(targets.end(), {r.name, r.hours, r.grade});
+            }
+            for (QPushButton* b : widgets_.clearButtons[static_cast<size_t>(*t)]) {
+                targets.push_back(b);
+            }
+        } else if (QWidget* w = panel->findChild<QWidget*>(name)) {
+            targets.push_back(w);
+        }
+        for (QWidget* w : targets) {
+            if (row.text[v]) {
+                if (auto* l = qobject_cast<QLabel*>(w)) {
+                    l->setText(QString::fromUtf8(row.text[v]));
+                    fitLabel(l);
+                }
+            }
+            switch (row.shown[v]) {
+                case Shown::Keep:
+                    break;
+                case Shown::Show:
+                    w->setVisible(true);
+                    break;
+                case Shown::Hide:
+                    w->setVisible(false);
+                    break;
+                case Shown::LineUp:
+                    w->setVisible(doc_.flag(Flag::cbAddLineUp_Diplom));
+                    break;
+            }
+        }
+    }
+}
+
+void TMainForm::switchPage(Page page, int version) {
+    version = clampVersion(version);
+    pageVersion_[static_cast<size_t>(page)] = version;
+    applyVariantRows(page, pageVariants(page), version);
+    QWidget* panel = widgets_.panels[static_cast<size_t>(page)];
+    for (const VariantFont& vf : variantFonts(page)) {
+        if (vf.version != version) {
+            continue;
+        }
+        if (auto* l = panel->findChild<QLabel*>(QString::fromUtf8(vf.name))) {
+            QFont font = QApplication::font(l);
+            if (vf.pointSize > 0) {
+                font.setPointSize(vf.pointSize);
+            }
+            font.setBold(vf.bold);
+            font.setItalic(vf.italic);
+            l->setFont(font);
+            fitLabel(l);
+        }
+    }
+    for (const VariantColumns& vc : variantColumns()) {
+        auto* box = panel->findChild<QGroupBox*>(QString::fromUtf8(vc.name));
+        if (!box) {
+            continue;
+        }
+        const int columns = vc.columns[static_cast<size_t>(version)];
+        const QList<QRadioButton*> buttons = box->findChildren<QRadioButton*>();
+        const int perColumn = static_cast<int>((buttons.size() + columns - 1) / columns);
+        const int width = (box->width() - 12) / columns;
+        for (int i = 0; i < buttons.size(); ++i) {
+            buttons[i]->setGeometry(8 + width * (i / perColumn), 20 + 22 * (i % perColumn),
+                                    width - 4, 20);
+        }
+    }
+}
+
+void TMainForm::SwitchDiplomVersion(int version) {
+    switchPage(Page::Diploma, version);
+    diplomaSwitched_ = true;
+    rgProfEduTypeClick();
+}
+
+// The diploma type: the academic type follows it, and it names the diploma's heading,
+// its blank number and the heading of pages 2 and 3.
+void TMainForm::rgProfEduTypeClick() {
+    if (!diplomaSwitched_) {
+        return;
+    }
+    SwitchAcademVersion_EduType();
+    followProfEduType(doc_);
+    const int version = pageVersion(Page::Diploma);
+    const DiplomaTypeCaptions c = diplomaTypeCaptions(version, doc_.choice(Choice::rgProfEduType));
+    auto setCaption = [this](Page page, const char* name, const char* text) {
+        QWidget* panel = widgets_.panels[static_cast<size_t>(page)];
+        if (auto* l = panel->findChild<QLabel*>(QString::fromUtf8(name))) {
+            l->setText(QString::fromUtf8(text));
+            fitLabel(l);
+        }
+    };
+    setCaption(Page::Page2, "Label4", c.heading2);
+    setCaption(Page::Diploma, "Label8", c.heading);
+    setCaption(Page::Diploma, "lDiplomNum", c.blankNumber);
+    if (version == 2) {
+        setCaption(Page::Page3, "Label87", c.heading2);
+        setCaption(Page::Page3, "Label94", c.heading);
+    }
+}
+
+void TMainForm::SwitchVellexVersion(int version) {
+    switchPage(Page::SupplementSpo, version);
+    if (clampVersion(version) == 2) {
+        doc_.setChoice(Choice::rgSchool, 1);
+        doc_.setChoice(Choice::rgQualify, 1);
+        refreshChoices();
+    }
+}
+
+void TMainForm::SwitchVellexVersionNPO(int version) {
+    switchPage(Page::SupplementNpo, version);
+    if (clampVersion(version) == 2) {
+        doc_.setChoice(Choice::rgSchoolNPO, 1);
+        doc_.setChoice(Choice::rgQualifyNPO, 1);
+        refreshChoices();
+    }
+}
+
+void TMainForm::SwitchVellexVersionPage2(int version) {
+    switchPage(Page::Page2, version);
+}
+
+void TMainForm::SwitchVellexVersionPage3(int version) {
+    switchPage(Page::Page3, version);
+}
+
+void TMainForm::SwitchAcademVersion(int version) {
+    switchPage(Page::Academic, version);
+    SwitchAcademVersion_EduType();
+}
+
+// Under version 2 the academic page names the education its type group shows.
+void TMainForm::SwitchAcademVersion_EduType() {
+    if (pageVersion(Page::Academic) != 2) {
+        return;
+    }
+    applyVariantRows(Page::Academic, academicTypeRows(doc_.choice(Choice::rgProfEduType)), 2);
+}
+
+void TMainForm::SwitchCertificateVersion(int version) {
+    switchPage(Page::Certificate, version);
+}
+
+void TMainForm::SwitchCertAppendVersion(int version) {
+    switchPage(Page::CertSupplement, version);
 }
 
 }  // namespace vellex

@@ -6,12 +6,14 @@
 #include <filesystem>
 #include <functional>
 #include <optional>
+#include <span>
 #include <string>
 
 #include "app/document.h"
 #include "app/file_association.h"
 #include "app/grade_list.h"
 #include "app/page_builder.h"
+#include "app/page_variants.h"
 #include "lists/copy_commands.h"
 #include "lists/user_message.h"
 #include "print/sheet.h"
@@ -107,12 +109,25 @@ class TMainForm final : public QMainWindow {
     void mnResultsListClick();
     void mnListParamClick();
     void mnAboutClick();
+
+    // The page switches: each shows its page as the blank of `version` looks.
+    void SwitchDiplomVersion(int version);
+    void SwitchVellexVersion(int version);
+    void SwitchVellexVersionNPO(int version);
+    void SwitchVellexVersionPage2(int version);
+    void SwitchVellexVersionPage3(int version);
+    void SwitchAcademVersion(int version);
+    void SwitchCertificateVersion(int version);
+    void SwitchCertAppendVersion(int version);
+    // The blank version a page shows (0 until it is switched).
+    int pageVersion(Page page) const { return pageVersion_[static_cast<size_t>(page)]; }
     void edPath2CSVAfterDialog();
     void btnAddExamMoreFromMemoClick();
     void btnAddExamMoreFromMemoNPOClick();
 
   protected:
     bool event(QEvent* e) override;
+    bool eventFilter(QObject* watched, QEvent* e) override;
     void resizeEvent(QResizeEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
 
@@ -146,7 +161,14 @@ class TMainForm final : public QMainWindow {
     Settings settingsToWrite() const;
     void printSheet(SheetKind kind);
     void runCopy(CopyCommand command);
-    void afterSettingsDialog(const SettingsDialogResult& result);
+    void afterSettingsDialog(const SettingsDialogResult& result, bool fromToolbar);
+    void applyVariants(int hint);
+    void switchSixPages();
+    void switchPage(Page page, int version);
+    void applyVariantRows(Page page, std::span<const VariantRow> rows, int version);
+    void rgProfEduTypeClick();
+    void SwitchAcademVersion_EduType();
+    void applyFieldStyles();
     void showUserMessages(const UserMessages& messages);
     void showError(const QString& text);
 
@@ -160,7 +182,9 @@ class TMainForm final : public QMainWindow {
     QString saveFolder_;
     TReport report_;
     int sheetCode_ = -1;
-    bool updating_ = false;  // widgets are being refreshed from the document
+    bool updating_ = false;             // widgets are being refreshed from the document
+    bool diplomaSwitched_ = false;      // the diploma type's rule waits for the first switch
+    std::array<int, 9> pageVersion_{};  // by sheet number
 
     PageWidgets widgets_;
     QTabWidget* pages_ = nullptr;

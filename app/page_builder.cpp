@@ -113,6 +113,15 @@ QWidget* itemWidget(const PageItem& item, QWidget* panel) {
 
 }  // namespace
 
+void fitLabel(QLabel* label) {
+    const int wrap = label->property("wrapWidth").toInt();
+    if (wrap > 0) {
+        label->resize(wrap, label->heightForWidth(wrap));
+    } else {
+        label->adjustSize();
+    }
+}
+
 QString cellObjectName(Table t, int row, Column c) {
     return utf8(std::string(tableName(t)).c_str()) + u'_' + QString::number(row) + u'_' +
            utf8(std::string(columnName(c)).c_str());
@@ -129,7 +138,12 @@ void buildPageItems(const PageLayout& layout, QWidget* panel, PageWidgets& widge
                     l->setObjectName(utf8(item.name));
                 }
                 l->move(item.x, item.y);
-                l->adjustSize();
+                if (item.width > 0) {
+                    // Long captions of the blanks wrap within their column.
+                    l->setWordWrap(true);
+                    l->setProperty("wrapWidth", item.width);
+                }
+                fitLabel(l);
                 l->setHidden(item.hidden);
                 break;
             }

@@ -10,6 +10,7 @@
 class QButtonGroup;
 class QCheckBox;
 class QComboBox;
+class QLabel;
 class QLineEdit;
 class QPushButton;
 class QWidget;
@@ -50,6 +51,9 @@ void freeTableRows(Table t, PageWidgets& widgets);
 
 // The keyboard order of a page: its items top to bottom, a table row by row.
 void applyTabOrder(const PageLayout& layout, PageWidgets& widgets);
+
+// Sizes a caption to its text, within its wrapping width when it has one.
+void fitLabel(QLabel* label);
 
 // The object name of a table cell.
 QString cellObjectName(Table t, int row, Column c);

@@ -381,7 +381,9 @@ TEST_F(MainFormTest, KeyboardWalksEachPageTopToBottomAndTablesRowByRow) {
     EXPECT_EQ(afterGrade->objectName(), QStringLiteral("Disciplines_2_Discipline"));
 }
 
+// The older blanks: under the 2010 one "3 строки" leaves the page as it is.
 TEST_F(MainFormTest, QualificationLinesMakeRoomUnderThemselves) {
+    test::writeFile(dir / "App.ini", "[Settings]\r\nVellexVersion=0\r\n");
     auto form = makeForm();
     auto* spec1 = child<QWidget>(*form, "edSpecRight1");
     child<QRadioButton>(*form, "rgQualify_0")->click();

@@ -1,5 +1,7 @@
 // Writes a PNG of each of the eight pages of the main window into the folder given on the
-// command line, so that the pages can be compared with their blanks.
+// command line, so that the pages can be compared with their blanks. "--edition N"
+// (0 "1997 - 2006", 1 "2007 / 2008", 2 "2010 / 2011", the default) starts the window on
+// that blank.
 #include <QApplication>
 #include <QDir>
 #include <QPixmap>
@@ -9,15 +11,26 @@
 
 #include "app/gui_text.h"
 #include "app/main_form.h"
+#include "text/file_io.h"
 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
     QApplication app(argc, argv);
-    const QStringList args = QCoreApplication::arguments();
+    QStringList args = QCoreApplication::arguments();
+    int edition = 2;
+    if (const qsizetype at = args.indexOf(QStringLiteral("--edition")); at > 0) {
+        bool ok = false;
+        edition = at + 1 < args.size() ? args.at(at + 1).toInt(&ok) : -1;
+        if (!ok || edition < 0 || edition > 2) {
+            std::fprintf(stderr, "Редакция бланка: 0, 1 или 2\n");
+            return 2;
+        }
+        args.remove(at, 2);
+    }
     if (args.size() < 2) {
-        std::fprintf(stderr, "Использование: page_shots ПАПКА\n");
+        std::fprintf(stderr, "Использование: page_shots [--edition 0|1|2] ПАПКА\n");
         return 2;
     }
     QDir out(args.at(1));
@@ -26,6 +39,13 @@ int main(int argc, char** argv) {
         return 1;
     }
     QTemporaryDir programDir;
+    const std::string ini = "[Settings]\r\nVellexVersion=" + std::to_string(edition) + "\r\n";
+    if (!vellex::writeFileAtomically(
+            vellex::pathFromQString(programDir.filePath(QStringLiteral("App.ini"))), ini,
+            nullptr)) {
+        std::fprintf(stderr, "Не удалось записать настройки\n");
+        return 1;
+    }
     vellex::MainFormOptions options;
     options.programDir = vellex::pathFromQString(programDir.path());
     options.registerAssociation = false;
