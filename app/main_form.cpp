@@ -1347,6 +1347,39 @@ void TMainForm::switchPage(Page page, int version) {
     pageVersion_[static_cast<size_t>(page)] = version;
     applyVariantRows(page, pageVariants(page), version);
     QWidget* panel = widgets_.panels[static_cast<size_t>(page)];
+    // The 2010 blank's places; the designed ones are kept on the widget to come back to.
+    for (const VariantPlace& place : version2Places(page)) {
+        QWidget* w = panel->findChild<QWidget*>(QString::fromUtf8(place.name));
+        if (!w) {
+            continue;
+        }
+        auto* label = qobject_cast<QLabel*>(w);
+        if (!w->property("designedPlace").isValid()) {
+            w->setProperty("designedPlace", w->geometry());
+            if (label) {
+                w->setProperty("designedWrap", label->property("wrapWidth").toInt());
+            }
+        }
+        if (version == 2) {
+            w->move(place.x, place.y);
+            if (label && place.width > 0) {
+                label->setWordWrap(true);
+                label->setProperty("wrapWidth", place.width);
+            } else if (!label && place.width > 0) {
+                w->resize(place.width, w->height());
+            }
+        } else {
+            w->setGeometry(w->property("designedPlace").toRect());
+            if (label) {
+                const int wrap = w->property("designedWrap").toInt();
+                label->setWordWrap(wrap > 0);
+                label->setProperty("wrapWidth", wrap);
+            }
+        }
+        if (label) {
+            fitLabel(label);
+        }
+    }
     for (const VariantFont& vf : variantFonts(page)) {
         if (vf.version != version) {
             continue;

@@ -273,6 +273,12 @@ constexpr VariantRow kAcademic[] = {
     vis("Label47", S, H, H),
     vis("Label48", S, H, H),
     vis("Disciplines4", S, H, H),
+    // The designed date lines' own small captions have no place on the 2010 blank.
+    vis("lbFrom41", S, S, H),
+    vis("lbTo41", S, S, H),
+    vis("lbFrom42", S, S, H),
+    vis("lbYear42", S, S, H),
+    vis("lbTo42", S, S, H),
 };
 
 // Version 2 only: the type captions, after the page's own rows.
@@ -363,6 +369,218 @@ constexpr VariantRow kCertSupplement[] = {
     vis("Disciplines7", S, S, H),
 };
 
+// ---- Version 2 places. The 2010 blanks run in one column: the number and registration
+// number, the name lines, the birth date and place, the institution, the examination
+// board's date and the qualification, then the previous document.
+constexpr VariantPlace kDiplomaPlaces[] = {
+    {"Label86", 8, 78, 178},
+    {"Label21", 8, 148, 170},
+    {"Label8", 580, 296, 210},
+};
+
+constexpr VariantPlace kSupplementSpoPlaces[] = {
+    {"lbAppToDipl", 8, 4, 0},
+    {"lbEnterTrial", 100, 12, 0},
+    {"lbEntry", 8, 42, 0},
+    {"lbNumToDipl", 108, 42, 0},
+    {"edNumToDipl", 130, 40, 200},
+    {"lbRegNo", 340, 42, 0},
+    {"edRegNo", 480, 40, 200},
+    {"lbFIO", 8, 72, 0},
+    {"edSurName", 130, 70, 550},
+    {"edName", 130, 92, 550},
+    {"edNameDiplPrj0", 130, 114, 550},
+    {"edEntry2", 130, 140, 45},
+    {"edDateOut", 185, 140, 90},
+    {"edBirthDay", 285, 140, 70},
+    {"edTown", 365, 140, 315},
+    {"lbBirthDay", 130, 162, 0},
+    {"lbTown", 365, 162, 0},
+    {"lbEndLern", 8, 186, 118},
+    {"edSchool1", 130, 184, 550},
+    {"edSchool2", 130, 206, 550},
+    {"edSchool3", 130, 228, 550},
+    {"edSchool4", 130, 250, 550},
+    {"edSchool5", 130, 272, 550},
+    {"edSchool6", 130, 294, 550},
+    {"memoExamMore", 690, 184, 290},
+    {"btnAddExamMoreFromMemo", 690, 370, 0},
+    {"lbCourseWork", 8, 322, 0},
+    {"edEndLern1", 382, 320, 45},
+    {"edEndLern2", 437, 320, 90},
+    {"edEndLern3", 537, 320, 143},
+    {"lbPraktic", 8, 348, 0},
+    {"edExamen1", 240, 346, 440},
+    {"edQualify", 130, 370, 550},
+    {"edQualify2", 130, 392, 550},
+    {"edQualify3", 130, 414, 550},
+    {"lbSpecial", 8, 440, 0},
+    {"edSpecial", 130, 438, 550},
+    {"lbSpecialicy", 8, 464, 672},
+    {"edSpecialicy", 130, 482, 550},
+    {"lbNameDiplPrj", 8, 508, 0},
+    {"edNameDiplPrj1", 130, 506, 470},
+    {"lbQualify", 606, 508, 0},
+    {"edNameDiplPrj2", 130, 528, 550},
+    {"lbTimeLern", 8, 554, 0},
+    {"edTimeLern", 300, 552, 380},
+    {"lbSpec", 8, 580, 0},
+    {"lbSkobaBegin", 162, 580, 0},
+    {"edTimeLern2", 172, 578, 60},
+    {"lbSkobaEnd", 236, 580, 0},
+    {"edExamen2", 300, 578, 380},
+    {"lbPrevDocum", 8, 606, 280},
+    {"edPrevDocum1", 300, 604, 60},
+    {"edPrevDocum2", 370, 604, 90},
+    {"edPrevDocum3", 470, 604, 210},
+    {"lbDateOut", 300, 626, 0},
+    {"edResult1", 8, 648, 672},
+    {"edResult2", 8, 670, 672},
+    {"lbExamMore", 8, 692, 0},
+    {"edEntry1", 190, 714, 70},
+    {"edEntry3", 270, 714, 80},
+    {"lbResult", 190, 736, 0},
+    {"bbPrintSheet1", 8, 770, 0},
+};
+
+constexpr VariantPlace kSupplementNpoPlaces[] = {
+    {"lbAppToDiplNPO", 8, 4, 0},
+    {"Label31", 100, 12, 0},
+    {"Label37", 8, 42, 0},
+    {"lbNumToDiplNPO", 108, 42, 0},
+    {"edNumToDiplNPO", 130, 40, 200},
+    {"Label35", 340, 42, 0},
+    {"edRegNoNPO", 480, 40, 200},
+    {"Label27", 8, 72, 0},
+    {"edSurNameNPO", 130, 70, 550},
+    {"edNameNPO", 130, 92, 550},
+    {"edNameDiplPrjNPO0", 130, 114, 550},
+    {"edEntryNPO2", 130, 140, 45},
+    {"edDateOutNPO", 185, 140, 90},
+    {"edBirthDayNPO", 285, 140, 70},
+    {"edTownNPO", 365, 140, 315},
+    {"Label28", 130, 162, 0},
+    {"Label25", 365, 162, 0},
+    {"Label30", 8, 186, 118},
+    {"edSchoolNPO1", 130, 184, 550},
+    {"edSchoolNPO2", 130, 206, 550},
+    {"edSchoolNPO3", 130, 228, 550},
+    {"edSchoolNPO4", 130, 250, 550},
+    {"edSchoolNPO5", 130, 272, 550},
+    {"edSchoolNPO6", 130, 294, 550},
+    {"memoExamMoreNPO", 690, 184, 290},
+    {"btnAddExamMoreFromMemoNPO", 690, 370, 0},
+    {"Label45", 8, 322, 0},
+    {"edEducationNPO1", 382, 320, 45},
+    {"edEducationNPO2", 437, 320, 90},
+    {"edEntryNPO3", 537, 320, 143},
+    {"Label50", 8, 348, 0},
+    {"edPrakticNPO1", 240, 346, 440},
+    {"edQualifyNPO1", 130, 370, 550},
+    {"edQualifyNPO2", 130, 392, 550},
+    {"edQualifyNPO3", 130, 414, 550},
+    {"Label44", 8, 440, 0},
+    {"edSpecialNPO1", 130, 438, 550},
+    {"edSpecialNPO2", 130, 460, 550},
+    {"Label51", 8, 484, 0},
+    {"edNameDiplPrjNPO1", 130, 482, 550},
+    {"edNameDiplPrjNPO2", 130, 504, 550},
+    {"Label41", 8, 530, 0},
+    {"edTimeLernNPO", 300, 528, 380},
+    {"Label39", 8, 556, 0},
+    {"Label40", 162, 556, 0},
+    {"Label42", 182, 556, 0},
+    {"Label29", 8, 582, 280},
+    {"edPrevDocumNPO1", 300, 580, 60},
+    {"edPrevDocumNPO2", 370, 580, 90},
+    {"edPrevDocumNPO3", 470, 580, 210},
+    {"Label36", 300, 602, 0},
+    {"edEntryNPO1", 8, 624, 672},
+    {"edPrakticNPO2", 8, 646, 672},
+    {"Label54", 8, 668, 0},
+    {"edExamenNPO1", 190, 690, 70},
+    {"edExamenNPO2", 270, 690, 80},
+    {"Label53", 190, 712, 0},
+    {"bbPrintSheet5", 8, 746, 0},
+};
+
+constexpr VariantPlace kAcademicPlaces[] = {
+    {"lbAppToDipl41", 8, 4, 0},       {"lbAppToDipl42", 8, 20, 0},
+    {"Label20", 140, 12, 0},          {"lbRegNo4", 300, 12, 0},
+    {"edRegNo4", 440, 10, 200},       {"rgProfEduTypeAcadem", 700, 4, 0},
+    {"edSurName4", 8, 40, 680},       {"edName4", 8, 62, 680},
+    {"edOrder", 8, 84, 680},          {"lbNumOfDipl4", 8, 112, 0},
+    {"edNumToDipl4", 24, 110, 45},    {"edDateOut4", 75, 110, 80},
+    {"edBirthDay4", 161, 110, 70},    {"edTown4", 237, 110, 451},
+    {"lbBirthDay4", 24, 132, 0},      {"lbTown4", 237, 132, 0},
+    {"lbPrevDocum4", 8, 156, 280},    {"edPrevDocum41", 300, 154, 60},
+    {"edPrevDocum42", 370, 154, 90},  {"edPrevDocum43", 470, 154, 100},
+    {"lbDateOut4", 300, 176, 0},      {"edEduDateFrom41", 8, 198, 680},
+    {"Label11", 8, 220, 0},           {"edEduDateFrom42", 8, 240, 680},
+    {"Label12", 8, 262, 0},           {"lbFIO4", 8, 288, 0},
+    {"edEntry41", 110, 286, 60},      {"Label18", 176, 288, 0},
+    {"edEntry42", 210, 286, 478},     {"edEntry43", 8, 308, 680},
+    {"edEntry44", 8, 330, 680},       {"Label10", 8, 352, 0},
+    {"lbEducated4", 8, 376, 0},       {"edEducated41", 170, 374, 60},
+    {"Label19", 236, 376, 0},         {"edEducated42", 270, 374, 418},
+    {"edEducated43", 8, 396, 680},    {"edEducated44", 8, 418, 680},
+    {"Label13", 8, 440, 0},           {"Label14", 8, 464, 0},
+    {"edEduDateTo41", 220, 462, 468}, {"lbSpecial4", 8, 488, 0},
+    {"edSpecial41", 120, 486, 568},   {"edSchool41", 8, 510, 680},
+    {"edSchool42", 8, 532, 680},      {"edSchool43", 8, 554, 680},
+    {"edSchool44", 8, 576, 680},      {"edSchool45", 8, 598, 680},
+    {"edSchool46", 8, 620, 680},      {"Label15", 8, 646, 680},
+    {"Label16", 8, 668, 0},           {"edSpecial42", 100, 666, 520},
+    {"Label17", 626, 668, 0},         {"bbPrintSheet4", 8, 700, 0},
+};
+
+constexpr VariantPlace kCertSupplementPlaces[] = {
+    {"lbAppToCert", 8, 4, 0},
+    {"lbSerNum7", 8, 42, 0},
+    {"lbNumToCert", 108, 42, 0},
+    {"edNumToDipl7", 130, 40, 200},
+    {"lbRegNo7", 340, 42, 0},
+    {"edRegNo7", 480, 40, 200},
+    {"lbFIO7", 8, 72, 0},
+    {"edSurName7", 130, 70, 550},
+    {"edName7", 130, 92, 550},
+    {"edAddName7", 130, 114, 550},
+    {"edPresentDate7", 130, 140, 45},
+    {"edDateOut7", 185, 140, 90},
+    {"edBirthDay7", 285, 140, 70},
+    {"edTown7", 365, 140, 315},
+    {"lbBirthDay7", 130, 162, 0},
+    {"lbTown7", 365, 162, 0},
+    {"Label70", 8, 186, 118},
+    {"edQualify71", 130, 184, 550},
+    {"edQualify72", 130, 206, 550},
+    {"edQualify73", 130, 228, 550},
+    {"edQualify74", 130, 250, 550},
+    {"edQualify75", 130, 272, 550},
+    {"edQualify76", 130, 294, 550},
+    {"lbDateOut7", 8, 322, 0},
+    {"edDate1", 382, 320, 45},
+    {"edDate2", 437, 320, 90},
+    {"edDate3", 537, 320, 143},
+    {"lbPraktic7", 8, 348, 0},
+    {"edSchool71", 240, 346, 440},
+    {"edSchool72", 130, 370, 550},
+    {"edSchool73", 130, 392, 550},
+    {"edSchool74", 130, 414, 550},
+    {"edQualify5", 130, 436, 550},
+    {"edQualify6", 130, 458, 550},
+    {"lbPrevDocum7", 8, 486, 280},
+    {"edPrevDocum71", 300, 484, 60},
+    {"edPrevDocum72", 370, 484, 90},
+    {"edPrevDocum73", 470, 484, 210},
+    {"Label81", 300, 506, 0},
+    {"Label82", 470, 506, 0},
+    {"edNameDoc1", 8, 528, 672},
+    {"edNameDoc2", 8, 550, 672},
+    {"Label74", 8, 572, 0},
+    {"bbPrintSheet7", 8, 606, 0},
+};
+
 constexpr VariantColumns kColumns[] = {
     {"rgProfEduType", {1, 1, 2}},
     {"rgProfEduTypeCert", {1, 1, 2}},
@@ -434,6 +652,23 @@ std::span<const VariantFont> variantFonts(Page page) {
 
 std::span<const VariantColumns> variantColumns() {
     return kColumns;
+}
+
+std::span<const VariantPlace> version2Places(Page page) {
+    switch (page) {
+        case Page::Diploma:
+            return kDiplomaPlaces;
+        case Page::SupplementSpo:
+            return kSupplementSpoPlaces;
+        case Page::SupplementNpo:
+            return kSupplementNpoPlaces;
+        case Page::Academic:
+            return kAcademicPlaces;
+        case Page::CertSupplement:
+            return kCertSupplementPlaces;
+        default:
+            return {};
+    }
 }
 
 DiplomaTypeCaptions diplomaTypeCaptions(int version, int profEduType) {

@@ -41,10 +41,19 @@ struct VariantColumns {
     std::array<int, kVersionCount> columns;
 };
 
+// Where a component stands on the 2010 blank's page: the one-column layout of that blank
+// (width 0: unchanged; for a caption, the width it wraps in). Versions 0 and 1 keep the
+// designed places.
+struct VariantPlace {
+    const char* name;
+    int x, y, width;
+};
+
 // The rows of a page, in the order they apply.
 std::span<const VariantRow> pageVariants(Page page);
 std::span<const VariantFont> variantFonts(Page page);
 std::span<const VariantColumns> variantColumns();
+std::span<const VariantPlace> version2Places(Page page);
 
 // The captions the diploma type sets: page 2's heading (Label4), the diploma's heading
 // (Label8) and its blank number (lDiplomNum); under version 2 page 3's Label87 and Label94
