@@ -227,12 +227,16 @@ constexpr VariantRow kAcademic[] = {
     cap("lbAppToDipl42", "СПРАВКА", kNone),
     cap("Label20", "АС 0710299", "01 ССА 7038568"),
     cap("lbNumOfDipl4", "№", kNone),
-    cap("Label24", "№", kNone, S, H),
+    cap("Label24", "№", kNone),
+    vis("Label24", S, H, H),
     cap("lbRegNo4", "(регистрационный номер)", "Регистрационный №"),
     cap("lbDateOut4", "(дата выдачи)", "(год окончания)"),
-    cap("lbReasonOfDeduction", "Причина отчисления", kNone, S, H),
-    cap("lbOrder", "ПРИКАЗ", kNone, S, H),
-    cap("Label43", "года", kNone, S, H),
+    cap("lbReasonOfDeduction", "Причина отчисления", kNone),
+    vis("lbReasonOfDeduction", S, H, H),
+    cap("lbOrder", "ПРИКАЗ", kNone),
+    vis("lbOrder", S, H, H),
+    cap("Label43", "года", kNone),
+    vis("Label43", S, H, H),
     cap3("lbDateOrder", "(дата приказа)", "Документ содержит количество листов", kNone),
     cap("Label12", kNone, "(серия и № документа об образовании)"),
     cap("Label11", kNone, "(наименование документа об образовании)"),
@@ -367,6 +371,8 @@ constexpr VariantRow kCertSupplement[] = {
     vis("edNameDoc1", H, H, S),
     vis("edNameDoc2", H, H, S),
     vis("Disciplines7", S, S, H),
+    // Under the 2010 blank the board's caption ends in "от" on lbDateOut7.
+    vis("lbGak7", S, S, H),
 };
 
 // ---- Version 2 places. The 2010 blanks run in one column: the number and registration

@@ -168,6 +168,11 @@ TEST_F(PageVariantsTest, Version1BorrowsTheSpoCaptionsOnTheAcademicPage) {
     EXPECT_FALSE(child(*form, "edExamMore6")->isHidden());
     EXPECT_TRUE(child(*form, "edExamMore7")->isHidden());
     EXPECT_FALSE(child(*form, "edTrial1")->isHidden());
+    for (const char* name : {"lbOrder", "Label43", "Label24", "lbReasonOfDeduction", "edReason44",
+                             "edSchool46", "edNumToDipl4", "Disciplines4_1_Value"}) {
+        EXPECT_TRUE(child(*form, name)->isHidden()) << name;
+    }
+    EXPECT_EQ(caption(*form, "lbDateOrder"), q("Документ содержит количество листов"));
 }
 
 // ---- Changing the edition in the layout settings.
