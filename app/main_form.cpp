@@ -757,8 +757,13 @@ void TMainForm::refreshChoices() {
     updating_ = false;
     // Under the older blanks the extra top line of the diploma shows only when ticked.
     if (pageVersion(Page::Diploma) < 2) {
+        const bool lineUp = doc_.flag(Flag::cbAddLineUp_Diplom);
         if (QWidget* top = widgets_.fields[static_cast<size_t>(Field::edTownDiplom0)]) {
-            top->setVisible(doc_.flag(Flag::cbAddLineUp_Diplom));
+            top->setVisible(lineUp);
+        }
+        QWidget* diploma = widgets_.panels[static_cast<size_t>(Page::Diploma)];
+        if (auto* caption = diploma->findChild<QLabel*>(QStringLiteral("lbTownDiplom0"))) {
+            caption->setVisible(lineUp);
         }
     }
     applyFieldStyles();

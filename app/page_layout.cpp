@@ -52,7 +52,7 @@ constexpr PageItem table() {
 
 // ---- "Диплом" (sheet 3): the right part of the blank, then the foot.
 constexpr PageItem kDiploma[] = {
-    label("Строчка сверху:", 8, 12),
+    label("Строчка сверху:", 8, 12, "lbTownDiplom0"),
     edit("edTownDiplom0", 190, 10, 340),
     label("Город:", 8, 36),
     edit("edTownDiplom", 190, 34, 340),
@@ -105,8 +105,10 @@ constexpr PageItem kDiploma[] = {
     radio("rgProfEduType", "Диплом\nСПО|НПО|СПО (Альбомный лист)|НПО (Альбомный лист)", 580, 6, 210,
           126),
     label("БАЗОВЫЙ УРОВЕНЬ", 580, 270, "Label9"),
-    label("ДИПЛОМ ЯВЛЯЕТСЯ\nГОСУДАРСТВЕННЫМ ДОКУМЕНТОМ\nО СРЕДНЕМ ПРОФЕССИОНАЛЬНОМ\nОБРАЗОВАНИИ\n",
-          580, 296, "Label8"),
+    wrapped(
+        "Label8",
+        "ДИПЛОМ ЯВЛЯЕТСЯ\nГОСУДАРСТВЕННЫМ ДОКУМЕНТОМ\nО СРЕДНЕМ ПРОФЕССИОНАЛЬНОМ\nОБРАЗОВАНИИ\n",
+        580, 296, 215),
     label("СБ 4467321", 580, 380, "lDiplomNum"),
     check("cbBold_Diplom", "Жирный шрифит", 580, 140),
     check("cbItalic_Diplom", "Курсив", 580, 162),

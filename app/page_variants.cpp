@@ -37,6 +37,7 @@ constexpr VariantRow kDiploma[] = {
     cap("Label21", kGak, kGakOneLine),
     vis("Label9", S, S, H),
     vis("edTownDiplom0", Shown::LineUp, Shown::LineUp, S),
+    vis("lbTownDiplom0", Shown::LineUp, Shown::LineUp, S),
     vis("edStudentDiplom3", H, H, S),
     vis("edSchoolDiplom3", H, H, S),
     vis("edSchoolDiplom4", H, H, S),
@@ -384,6 +385,11 @@ constexpr VariantPlace kDiplomaPlaces[] = {
     {"Label8", 580, 296, 210},
 };
 
+constexpr VariantPlace kCertificatePlaces[] = {
+    {"Label58", 8, 78, 178},
+    {"Label60", 8, 148, 170},
+};
+
 constexpr VariantPlace kSupplementSpoPlaces[] = {
     {"lbAppToDipl", 8, 4, 0},
     {"lbEnterTrial", 100, 12, 0},
@@ -670,6 +676,8 @@ std::span<const VariantPlace> version2Places(Page page) {
             return kSupplementNpoPlaces;
         case Page::Academic:
             return kAcademicPlaces;
+        case Page::Certificate:
+            return kCertificatePlaces;
         case Page::CertSupplement:
             return kCertSupplementPlaces;
         default:
