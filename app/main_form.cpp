@@ -1468,10 +1468,41 @@ void TMainForm::SwitchVellexVersionNPO(int version) {
 
 void TMainForm::SwitchVellexVersionPage2(int version) {
     switchPage(Page::Page2, version);
+    placeSignatureBlock(Page::Page2);
 }
 
 void TMainForm::SwitchVellexVersionPage3(int version) {
     switchPage(Page::Page3, version);
+    placeSignatureBlock(Page::Page3);
+}
+
+// Under version 2 the signature block stands below the table's clear buttons and the
+// print button below it; the page grows to hold them.
+void TMainForm::placeSignatureBlock(Page page) {
+    if (pageVersion(page) != 2) {
+        return;
+    }
+    const bool page2 = page == Page::Page2;
+    const Table t = page2 ? Table::Disciplines : Table::Disciplines8;
+    QWidget* panel = widgets_.panels[static_cast<size_t>(page)];
+    const int top = widgets_.clearButtons[static_cast<size_t>(t)][0]->geometry().bottom() + 12;
+    for (const SignatureSlot& slot : signatureSlots()) {
+        auto* w =
+            panel->findChild<QWidget*>(QString::fromUtf8(page2 ? slot.page2Name : slot.page3Name));
+        if (!w) {
+            continue;
+        }
+        w->move(8 + slot.dx, top + slot.dy);
+        if (slot.width > 0) {
+            w->resize(slot.width, w->height());
+        }
+    }
+    auto* print = panel->findChild<QPushButton*>(page2 ? QStringLiteral("bbPrintSheet2")
+                                                       : QStringLiteral("bbPrintSheet8"));
+    if (print) {
+        print->move(print->x(), top + kSignatureBlockHeight);
+        panel->setFixedHeight(print->geometry().bottom() + 12);
+    }
 }
 
 void TMainForm::SwitchAcademVersion(int version) {

@@ -169,6 +169,7 @@ class TMainForm final : public QMainWindow {
     void rgProfEduTypeClick();
     void SwitchAcademVersion_EduType();
     void applyFieldStyles();
+    void placeSignatureBlock(Page page);
     void showUserMessages(const UserMessages& messages);
     void showError(const QString& text);
 

@@ -593,6 +593,18 @@ constexpr VariantPlace kCertSupplementPlaces[] = {
     {"bbPrintSheet7", 8, 606, 0},
 };
 
+constexpr SignatureSlot kSignature[] = {
+    {"lRukObrazUch2", "lRukObrazUch8", 0, 0, 0}, {"edRukObrazUch2", "edRukObrazUch8", 130, 8, 250},
+    {"lSecretar", "lSecretar8", 400, 10, 0},     {"edSecretar", "edSecretar8", 480, 8, 200},
+    {"lDateOut", "lDateOut8", 0, 56, 0},         {"edDayOut", "edDayOut8", 130, 54, 40},
+    {"edMonthOut", "edMonthOut8", 176, 54, 100}, {"edYearOut", "edYearOut8", 282, 54, 48},
+};
+
+constexpr VariantFont kPage2Fonts[] = {{"Label4", 2, 7, false, false}};
+constexpr VariantFont kPage3Fonts[] = {{"Label87", 2, 7, false, false}};
+constexpr VariantPlace kPage2Places[] = {{"Label4", 8, 2, 790}};
+constexpr VariantPlace kPage3Places[] = {{"Label87", 8, 80, 790}};
+
 constexpr VariantColumns kColumns[] = {
     {"rgProfEduType", {1, 1, 2}},
     {"rgProfEduTypeCert", {1, 1, 2}},
@@ -657,9 +669,17 @@ std::span<const VariantFont> variantFonts(Page page) {
             return kDiplomaFonts;
         case Page::Certificate:
             return kCertificateFonts;
+        case Page::Page2:
+            return kPage2Fonts;
+        case Page::Page3:
+            return kPage3Fonts;
         default:
             return {};
     }
+}
+
+std::span<const SignatureSlot> signatureSlots() {
+    return kSignature;
 }
 
 std::span<const VariantColumns> variantColumns() {
@@ -678,6 +698,10 @@ std::span<const VariantPlace> version2Places(Page page) {
             return kAcademicPlaces;
         case Page::Certificate:
             return kCertificatePlaces;
+        case Page::Page2:
+            return kPage2Places;
+        case Page::Page3:
+            return kPage3Places;
         case Page::CertSupplement:
             return kCertSupplementPlaces;
         default:

@@ -49,6 +49,16 @@ struct VariantPlace {
     int x, y, width;
 };
 
+// The signature block of pages 2 and 3 under version 2, below the table's clear
+// buttons: each component's offset from the block's left and top.
+struct SignatureSlot {
+    const char* page2Name;
+    const char* page3Name;
+    int dx, dy, width;  // width 0: the caption's own
+};
+std::span<const SignatureSlot> signatureSlots();
+inline constexpr int kSignatureBlockHeight = 90;  // the print button follows
+
 // The rows of a page, in the order they apply.
 std::span<const VariantRow> pageVariants(Page page);
 std::span<const VariantFont> variantFonts(Page page);

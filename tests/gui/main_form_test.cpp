@@ -267,7 +267,9 @@ TEST_F(MainFormTest, RowModeChangeRebuildsOnlyPageTwo) {
     EXPECT_EQ(child<QComboBox>(*form, "Disciplines7_34_Value")->currentText(), q("зачет"));
 }
 
+// The older blanks: the 2010 one puts its signature block before the print button.
 TEST_F(MainFormTest, DoubleLineModePairsTheRows) {
+    test::writeFile(dir / "App.ini", "[Settings]\r\nVellexVersion=0\r\n");
     auto form = makeForm();
     form->settings().mode_N_Discipl = 2;
     form->rebuildPage2();

@@ -11,6 +11,7 @@
 #include <QTimer>
 #include <memory>
 #include <span>
+#include <tuple>
 
 #include "app/gui_text.h"
 #include "app/main_form.h"
@@ -157,6 +158,20 @@ TEST_F(PageVariantsTest, StartUnderVersion2ShowsThe2010BlanksEverywhere) {
     EXPECT_FALSE(child(*form, "edSchool6")->isHidden());
     EXPECT_FALSE(child(*form, "edSchoolNPO6")->isHidden());
     EXPECT_EQ(child<QLabel>(*form, "Label21")->font().pointSize(), 7);
+    // Signature blocks stand between the clear buttons and the print button, also after
+    // the row count changed.
+    form->settings().mode_N_Discipl = 4;
+    form->rebuildPage2();
+    for (const auto& [clear, block, print] :
+         {std::tuple{"btnClearValue", "edYearOut", "bbPrintSheet2"},
+          std::tuple{"btnClearValue8", "edYearOut8", "bbPrintSheet8"}}) {
+        const QRect c = child(*form, clear)->geometry();
+        const QRect b = child(*form, block)->geometry();
+        const QRect p = child(*form, print)->geometry();
+        EXPECT_GT(b.top(), c.bottom()) << block;
+        EXPECT_GT(p.top(), b.bottom()) << print;
+        EXPECT_LE(p.bottom(), child(*form, print)->parentWidget()->height()) << print;
+    }
 }
 
 TEST_F(PageVariantsTest, Version1BorrowsTheSpoCaptionsOnTheAcademicPage) {
