@@ -521,13 +521,14 @@ void TMainForm::rebuildPage2Widgets() {
                    grades_, widgets_);
     bindTable(Table::Disciplines);
     applyTabOrder(pageLayout(Page::Page2), widgets_);
+    // A new row count switches page 2 to the settings' blank.
+    SwitchVellexVersionPage2(settings_.VellexVersion);
 }
 
 void TMainForm::rebuildPage2() {
     doc_.rebuildPage2(rowsForMode(settings_.mode_N_Discipl));
     rebuildPage2Widgets();
     refreshTable(Table::Disciplines);
-    SwitchVellexVersionPage2(settings_.VellexVersion);
 }
 
 // ---------------------------------------------------------------- binding
