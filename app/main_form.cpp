@@ -25,6 +25,7 @@
 #include <QStyle>
 #include <QTabWidget>
 #include <QToolButton>
+#include <algorithm>
 #include <system_error>
 
 #include "app/about_dialog.h"
@@ -832,10 +833,11 @@ void TMainForm::applyLineModes() {
             }
         }
     };
-    if (!(spo2 && threeQualify)) {
+    // The 2010 page has no specialty lines to move, and its captions stand elsewhere.
+    if (!spo2) {
         shift(Page::SupplementSpo, Group::edSpecRight, "lbSpec", threeQualify ? 44 : 0);
     }
-    if (!(npo2 && threeQualifyNpo)) {
+    if (!npo2) {
         shift(Page::SupplementNpo, Group::edSpecRightNPO, "Label56", threeQualifyNpo ? 22 : 0);
     }
 }
@@ -1353,37 +1355,51 @@ void TMainForm::switchPage(Page page, int version) {
     pageVersion_[static_cast<size_t>(page)] = version;
     applyVariantRows(page, pageVariants(page), version);
     QWidget* panel = widgets_.panels[static_cast<size_t>(page)];
-    // The 2010 blank's places; the designed ones are kept on the widget to come back to.
-    for (const VariantPlace& place : version2Places(page)) {
-        QWidget* w = panel->findChild<QWidget*>(QString::fromUtf8(place.name));
-        if (!w) {
-            continue;
-        }
-        auto* label = qobject_cast<QLabel*>(w);
-        if (!w->property("designedPlace").isValid()) {
-            w->setProperty("designedPlace", w->geometry());
-            if (label) {
-                w->setProperty("designedWrap", label->property("wrapWidth").toInt());
+    // The blank's places; the designed ones are kept on the widget to come back to.
+    // A component placed under any version is placed, or put back, on every switch.
+    const std::span<const VariantPlace> here = variantPlaces(page, version);
+    for (int v = 0; v < kVersionCount; ++v) {
+        for (const VariantPlace& any : variantPlaces(page, v)) {
+            QWidget* w = panel->findChild<QWidget*>(QString::fromUtf8(any.name));
+            if (!w || w->property("placedAt").toInt() == version + 1) {
+                continue;  // missing, or already done in this switch
             }
-        }
-        if (version == 2) {
-            w->move(place.x, place.y);
-            if (label && place.width > 0) {
-                label->setWordWrap(true);
-                label->setProperty("wrapWidth", place.width);
-            } else if (!label && place.width > 0) {
-                w->resize(place.width, w->height());
+            w->setProperty("placedAt", version + 1);
+            auto* label = qobject_cast<QLabel*>(w);
+            if (!w->property("designedPlace").isValid()) {
+                w->setProperty("designedPlace", w->geometry());
+                if (label) {
+                    w->setProperty("designedWrap", label->property("wrapWidth").toInt());
+                }
             }
-        } else {
+            const auto place = std::find_if(here.begin(), here.end(), [&](const VariantPlace& p) {
+                return std::string_view(p.name) == any.name;
+            });
             w->setGeometry(w->property("designedPlace").toRect());
             if (label) {
                 const int wrap = w->property("designedWrap").toInt();
                 label->setWordWrap(wrap > 0);
                 label->setProperty("wrapWidth", wrap);
             }
+            if (place != here.end()) {
+                w->move(place->x, place->y);
+                if (label && place->width > 0) {
+                    label->setWordWrap(true);
+                    label->setProperty("wrapWidth", place->width);
+                } else if (!label && place->width > 0) {
+                    w->resize(place->width, w->height());
+                }
+            }
+            if (label) {
+                fitLabel(label);
+            }
         }
-        if (label) {
-            fitLabel(label);
+    }
+    for (int v = 0; v < kVersionCount; ++v) {
+        for (const VariantPlace& any : variantPlaces(page, v)) {
+            if (QWidget* w = panel->findChild<QWidget*>(QString::fromUtf8(any.name))) {
+                w->setProperty("placedAt", QVariant());
+            }
         }
     }
     for (const VariantFont& vf : variantFonts(page)) {

@@ -390,6 +390,24 @@ constexpr VariantPlace kCertificatePlaces[] = {
     {"Label60", 8, 148, 170},
 };
 
+// Version 1 on the SPO page: the extra lines of the 2007 blank under their captions.
+constexpr VariantPlace kSupplementSpoPlaces1[] = {
+    {"edTrial1", 190, 196, 238},    {"edTrial2", 8, 218, 420},       {"lbEntry", 8, 246, 0},
+    {"edEntry1", 120, 244, 0},      {"edEntry2", 120, 266, 0},       {"edEntry3", 120, 288, 0},
+    {"lbEndLern", 8, 314, 0},       {"edEndLern1", 120, 314, 0},     {"edEndLern2", 120, 336, 0},
+    {"edEndLern3", 120, 358, 0},    {"lbTimeLern", 8, 386, 0},       {"edTimeLern", 300, 384, 0},
+    {"edTimeLern2", 300, 406, 0},   {"lbSpecial", 8, 432, 0},        {"edSpecial", 120, 430, 0},
+    {"edSpecial2", 120, 452, 0},    {"lbSpecialicy", 8, 478, 0},     {"edSpecialicy", 120, 476, 0},
+    {"edSpecialicy2", 120, 498, 0}, {"lbCourseWork", 8, 524, 0},     {"edCourseWork1", 8, 540, 0},
+    {"edCourseWork2", 8, 562, 0},   {"edCourseWork3", 8, 584, 0},    {"lbPraktic", 8, 610, 0},
+    {"edPraktic1", 8, 626, 0},      {"edPraktic2", 8, 648, 0},       {"edPraktic3", 8, 670, 0},
+    {"lbNameDiplPrj", 8, 696, 0},   {"edNameDiplPrj0", 340, 694, 0}, {"edNameDiplPrj1", 8, 716, 0},
+    {"lbResult", 8, 744, 0},        {"edResult1", 150, 742, 0},      {"lbExamen", 8, 770, 0},
+    {"edExamen1", 8, 802, 0},       {"edExamen2", 8, 824, 0},        {"lbExamMore", 8, 852, 0},
+    {"edExamMore1", 8, 868, 0},     {"edExamMore2", 8, 890, 0},      {"edExamMore3", 8, 912, 0},
+    {"edExamMore4", 8, 934, 0},     {"edExamMore5", 8, 956, 0},      {"edExamMore6", 8, 978, 0},
+};
+
 constexpr VariantPlace kSupplementSpoPlaces[] = {
     {"lbAppToDipl", 8, 4, 0},
     {"lbEnterTrial", 100, 12, 0},
@@ -600,8 +618,11 @@ constexpr SignatureSlot kSignature[] = {
     {"edMonthOut", "edMonthOut8", 176, 54, 100}, {"edYearOut", "edYearOut8", 282, 54, 48},
 };
 
-constexpr VariantFont kPage2Fonts[] = {{"Label4", 2, 7, false, false}};
-constexpr VariantFont kPage3Fonts[] = {{"Label87", 2, 7, false, false}};
+constexpr VariantFont kPage2Fonts[] = {
+    {"Label4", 0, 0, false, false}, {"Label4", 1, 0, false, false}, {"Label4", 2, 7, false, false}};
+constexpr VariantFont kPage3Fonts[] = {{"Label87", 0, 0, false, false},
+                                       {"Label87", 1, 0, false, false},
+                                       {"Label87", 2, 7, false, false}};
 constexpr VariantPlace kPage2Places[] = {{"Label4", 8, 2, 790}};
 constexpr VariantPlace kPage3Places[] = {{"Label87", 8, 80, 790}};
 
@@ -686,7 +707,14 @@ std::span<const VariantColumns> variantColumns() {
     return kColumns;
 }
 
-std::span<const VariantPlace> version2Places(Page page) {
+std::span<const VariantPlace> variantPlaces(Page page, int version) {
+    if (version == 1) {
+        return page == Page::SupplementSpo ? std::span<const VariantPlace>(kSupplementSpoPlaces1)
+                                           : std::span<const VariantPlace>();
+    }
+    if (version != 2) {
+        return {};
+    }
     switch (page) {
         case Page::Diploma:
             return kDiplomaPlaces;

@@ -41,9 +41,9 @@ struct VariantColumns {
     std::array<int, kVersionCount> columns;
 };
 
-// Where a component stands on the 2010 blank's page: the one-column layout of that blank
-// (width 0: unchanged; for a caption, the width it wraps in). Versions 0 and 1 keep the
-// designed places.
+// Where a component stands under a blank version when not in its designed place: the
+// 2010 blanks run in one column, the 2007 ones have extra lines (width 0: unchanged; for a
+// caption, the width it wraps in).
 struct VariantPlace {
     const char* name;
     int x, y, width;
@@ -63,7 +63,7 @@ inline constexpr int kSignatureBlockHeight = 90;  // the print button follows
 std::span<const VariantRow> pageVariants(Page page);
 std::span<const VariantFont> variantFonts(Page page);
 std::span<const VariantColumns> variantColumns();
-std::span<const VariantPlace> version2Places(Page page);
+std::span<const VariantPlace> variantPlaces(Page page, int version);
 
 // The captions the diploma type sets: page 2's heading (Label4), the diploma's heading
 // (Label8) and its blank number (lDiplomNum); under version 2 page 3's Label87 and Label94

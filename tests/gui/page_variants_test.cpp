@@ -195,6 +195,8 @@ TEST_F(PageVariantsTest, ChangingTheVersionRelabelsSixPagesAndPages2And3Wait) {
     for (bool toolbar : {false, true}) {
         SCOPED_TRACE(toolbar ? "toolbar" : "menu");
         auto form = start(0);
+        const QRect entry = child(*form, "edEntry1")->geometry();
+        const QRect town = child(*form, "lbTown")->geometry();
         form->document().setText(Field::edPredGosAttCom, "Sidorov");
         chooseVersion(*form, 2, toolbar);
         ASSERT_EQ(form->settings().VellexVersion, 2);
@@ -210,6 +212,13 @@ TEST_F(PageVariantsTest, ChangingTheVersionRelabelsSixPagesAndPages2And3Wait) {
         EXPECT_EQ(form->document().text(Field::edPredGosAttCom), "Sidorov");
         EXPECT_EQ(child<QLineEdit>(*form, "edPredGosAttCom")->text(), q("Sidorov"));
         EXPECT_FALSE(child(*form, "Disciplines4_26_Value")->isHidden());
+        // Every component is back in its designed place, through the 2007 layout too.
+        chooseVersion(*form, 2, toolbar);
+        chooseVersion(*form, 1, toolbar);
+        EXPECT_EQ(child(*form, "edEntry1")->width(), entry.width());
+        chooseVersion(*form, 0, toolbar);
+        EXPECT_EQ(child(*form, "edEntry1")->geometry(), entry);
+        EXPECT_EQ(child(*form, "lbTown")->geometry(), town);
     }
 }
 
