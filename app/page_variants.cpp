@@ -278,12 +278,12 @@ constexpr VariantRow kAcademic[] = {
     vis("Label47", S, H, H),
     vis("Label48", S, H, H),
     vis("Disciplines4", S, H, H),
-    // The designed date lines' own small captions have no place on the 2010 blank.
-    vis("lbFrom41", S, S, H),
-    vis("lbTo41", S, S, H),
-    vis("lbFrom42", S, S, H),
-    vis("lbYear42", S, S, H),
-    vis("lbTo42", S, S, H),
+    // The designed date lines' own small captions have no place on the later blanks.
+    vis("lbFrom41", S, H, H),
+    vis("lbTo41", S, H, H),
+    vis("lbFrom42", S, H, H),
+    vis("lbYear42", S, H, H),
+    vis("lbTo42", S, H, H),
 };
 
 // Version 2 only: the type captions, after the page's own rows.
@@ -406,6 +406,25 @@ constexpr VariantPlace kSupplementSpoPlaces1[] = {
     {"edExamen1", 8, 802, 0},       {"edExamen2", 8, 824, 0},        {"lbExamMore", 8, 852, 0},
     {"edExamMore1", 8, 868, 0},     {"edExamMore2", 8, 890, 0},      {"edExamMore3", 8, 912, 0},
     {"edExamMore4", 8, 934, 0},     {"edExamMore5", 8, 956, 0},      {"edExamMore6", 8, 978, 0},
+};
+
+// Version 1 on the academic page: its education lines one below the other, each under
+// or beside the caption the 2007 blank gives it.
+constexpr VariantPlace kAcademicPlaces1[] = {
+    {"lbEducated4", 8, 192, 0},       {"edEduDateFrom41", 190, 190, 238},
+    {"Label18", 8, 216, 0},           {"edEntry41", 120, 214, 308},
+    {"edEntry42", 120, 236, 308},     {"edEntry43", 120, 258, 308},
+    {"edEntry44", 120, 280, 308},     {"Label19", 8, 304, 110},
+    {"edEducated41", 120, 304, 308},  {"edEducated42", 120, 326, 308},
+    {"edEducated43", 120, 348, 308},  {"edEducated44", 120, 370, 308},
+    {"Label15", 8, 396, 0},           {"edEduDateTo41", 120, 394, 308},
+    {"Label16", 8, 420, 0},           {"edEduDateFrom42", 8, 436, 420},
+    {"Label17", 8, 462, 0},           {"edEduDateTo42", 8, 478, 420},
+    {"lbFormOfEducation", 8, 504, 0}, {"edFormOfEdu1", 8, 520, 0},
+    {"edFormOfEdu2", 222, 520, 0},    {"lbSpecial4", 8, 546, 0},
+    {"edSpecial41", 8, 562, 0},       {"edSpecial42", 8, 584, 0},
+    {"edSpecial43", 8, 606, 0},       {"lbDateOrder", 470, 298, 0},
+    {"edOrder", 734, 296, 60},
 };
 
 constexpr VariantPlace kSupplementSpoPlaces[] = {
@@ -709,8 +728,14 @@ std::span<const VariantColumns> variantColumns() {
 
 std::span<const VariantPlace> variantPlaces(Page page, int version) {
     if (version == 1) {
-        return page == Page::SupplementSpo ? std::span<const VariantPlace>(kSupplementSpoPlaces1)
-                                           : std::span<const VariantPlace>();
+        switch (page) {
+            case Page::SupplementSpo:
+                return kSupplementSpoPlaces1;
+            case Page::Academic:
+                return kAcademicPlaces1;
+            default:
+                return {};
+        }
     }
     if (version != 2) {
         return {};
