@@ -36,13 +36,13 @@ QString fromCp1251(std::string_view text) {
     return QString::fromStdU16String(cp1251::toUtf16(text));
 }
 
-QFont qtFont(const FontSpec& spec) {
-    QFont f(fromCp1251(spec.name));
-    f.setPointSizeF(spec.points);
-    f.setBold(spec.bold);
-    f.setItalic(spec.italic);
-    f.setUnderline(spec.underline);
-    f.setStrikeOut(spec.strikeOut);
+QFont qtFont(const FontSpec& fontSpec) {
+    QFont f(fromCp1251(fontSpec.name));
+    f.setPointSizeF(fontSpec.points);
+    f.setBold(fontSpec.bold);
+    f.setItalic(fontSpec.italic);
+    f.setUnderline(fontSpec.underline);
+    f.setStrikeOut(fontSpec.strikeOut);
     // Printer metrics everywhere, so the preview wraps exactly as the paper does.
     f.setHintingPreference(QFont::PreferNoHinting);
     f.setKerning(true);
@@ -100,8 +100,8 @@ void renderPage(const TReportPage& page, QPainter& painter) {
         if (box.fillColor)
             painter.fillRect(rect, qtColor(*box.fillColor));
         const BoxLayout lay = layoutBox(box, measurer);
-        const FontSpec spec = fontOf(box);
-        const QFont font(qtFont(spec), device);
+        const FontSpec fontSpec = fontOf(box);
+        const QFont font(qtFont(fontSpec), device);
         painter.setFont(font);
         painter.setPen(qtColor(box.fontColor));
         painter.setClipRect(rect, Qt::IntersectClip);
@@ -138,7 +138,7 @@ void renderPage(const TReportPage& page, QPainter& painter) {
                     wordEnd = line.text.size();
                 if (wordEnd > wordStart) {
                     const double offset =
-                        measurer.width(std::string_view(line.text).substr(0, wordStart), spec,
+                        measurer.width(std::string_view(line.text).substr(0, wordStart), fontSpec,
                                        axis) +
                         spacesBefore * line.spaceExtra;
                     painter.drawText(QPointF(start + offset * alongPerUnit, baseline),

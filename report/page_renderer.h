@@ -20,7 +20,7 @@ class QPaintDevice;
 namespace vellex {
 
 QString fromCp1251(std::string_view text);
-QFont qtFont(const FontSpec& spec);
+QFont qtFont(const FontSpec& fontSpec);
 
 // Measures with the font metrics of the device the text is drawn on.
 class QtTextMeasurer final : public TextMeasurer {
