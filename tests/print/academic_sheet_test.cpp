@@ -17,6 +17,7 @@ namespace vellex {
 namespace {
 
 using test::box;
+using test::edition;
 using test::ExpectedBox;
 
 // --- The blanks with the default settings ---
@@ -108,14 +109,7 @@ const std::vector<ExpectedBox> kVersion1 = {
 
 // The 26 table rows: name, hours, grade, one row every 18 units from 568.
 std::vector<ExpectedBox> withTable(std::vector<ExpectedBox> rows) {
-    for (int r = 1; r <= 26; ++r) {
-        const std::string row = "Disciplines4 row " + std::to_string(r) + " ";
-        const int top = 550 + 18 * r;
-        rows.push_back({row + "Discipline", 62, top, 250, 17, 0});
-        rows.push_back({row + "AudTime", 345, top, 80, 17, 2});
-        rows.push_back({row + "Value", 435, top, 150, 17, 0});
-    }
-    return rows;
+    return test::withTable(std::move(rows), "Disciplines4", 26, 550);
 }
 
 Document academicDocument(int profEduType) {
@@ -126,12 +120,6 @@ Document academicDocument(int profEduType) {
 
 constexpr int kSpo = 0;
 constexpr int kNpo = 1;
-
-Settings edition(int version) {
-    Settings s;
-    s.VellexVersion = version;
-    return s;
-}
 
 TReport layout(const Document& doc, const Settings& s) {
     TReport report;

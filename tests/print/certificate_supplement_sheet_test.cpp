@@ -17,6 +17,7 @@ namespace vellex {
 namespace {
 
 using test::box;
+using test::edition;
 using test::ExpectedBox;
 
 // --- The blanks with the default settings ---
@@ -58,20 +59,7 @@ const std::vector<ExpectedBox> kOlder = {
 
 // The 34 table rows: name, hours, grade, one row every 18 units from 396.
 std::vector<ExpectedBox> withTable(std::vector<ExpectedBox> rows) {
-    for (int r = 1; r <= 34; ++r) {
-        const std::string row = "Disciplines7 row " + std::to_string(r) + " ";
-        const int top = 378 + 18 * r;
-        rows.push_back({row + "Discipline", 62, top, 250, 17, 0});
-        rows.push_back({row + "AudTime", 345, top, 80, 17, 2});
-        rows.push_back({row + "Value", 435, top, 150, 17, 0});
-    }
-    return rows;
-}
-
-Settings edition(int version) {
-    Settings s;
-    s.VellexVersion = version;
-    return s;
+    return test::withTable(std::move(rows), "Disciplines7", 34, 378);
 }
 
 TReport layout(const Document& doc, const Settings& s) {

@@ -109,6 +109,27 @@ inline std::vector<std::string> numbered(const std::string& prefix, int first, i
     return out;
 }
 
+// Default settings under one blank edition ("VellexVersion").
+inline Settings edition(int version) {
+    Settings s;
+    s.VellexVersion = version;
+    return s;
+}
+
+// `rows` followed by the boxes of a first page's discipline table: name, hours and grade of
+// each row, one row every 18 units below `top0`.
+inline std::vector<ExpectedBox> withTable(std::vector<ExpectedBox> rows, const std::string& table,
+                                          int rowCount, int top0) {
+    for (int r = 1; r <= rowCount; ++r) {
+        const std::string row = table + " row " + std::to_string(r) + " ";
+        const int top = top0 + 18 * r;
+        rows.push_back({row + "Discipline", 62, top, 250, 17, 0});
+        rows.push_back({row + "AudTime", 345, top, 80, 17, 2});
+        rows.push_back({row + "Value", 435, top, 150, 17, 0});
+    }
+    return rows;
+}
+
 inline const TTextBox& box(const TReport& report, std::string_view role) {
     const TTextBox* b = findBox(onlyPage(report), role);
     if (!b)

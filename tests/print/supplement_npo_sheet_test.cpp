@@ -17,6 +17,7 @@ namespace vellex {
 namespace {
 
 using test::box;
+using test::edition;
 using test::ExpectedBox;
 
 // --- The blanks with the default settings ---
@@ -101,12 +102,6 @@ TReport layout(const Document& doc, const Settings& s) {
     TReport report;
     layoutSupplementNpo(doc, s, report);
     return report;
-}
-
-Settings edition(int version) {
-    Settings s;
-    s.VellexVersion = version;
-    return s;
 }
 
 // --- Every box of every layout ---
