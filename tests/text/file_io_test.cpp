@@ -16,7 +16,8 @@ TEST(AtomicWrite, ReplacesTheFileAndLeavesNoTemporaryBehind) {
     ASSERT_TRUE(writeFileAtomically(f, "new\r\n", &err)) << err;
     EXPECT_EQ(test::readFile(f), "new\r\n");
     int entries = 0;
-    for ([[maybe_unused]] auto& e : fs::directory_iterator(dir.path())) ++entries;
+    for ([[maybe_unused]] auto& e : fs::directory_iterator(dir.path()))
+        ++entries;
     EXPECT_EQ(entries, 1);
 }
 
@@ -38,6 +39,28 @@ TEST(AtomicWrite, ReadOnlyFileIsRefusedAndKept) {
     EXPECT_EQ(test::readFile(f), "old");
     EXPECT_NE(err.find("a.app"), std::string::npos);
     EXPECT_NE(err.find("только для чтения"), std::string::npos);
+}
+
+TEST(AtomicWrite, ALinkKeepsItsPlaceAndItsFileGetsTheContent) {
+    test::TempDir dir;
+    fs::create_directory(dir / "real");
+    const fs::path real = dir / "real" / "ivanov.app";
+    test::writeFile(real, "old");
+    fs::create_symlink(fs::path("real") / "ivanov.app", dir / "link.app");
+    std::string err;
+    ASSERT_TRUE(writeFileAtomically(dir / "link.app", "new", &err)) << err;
+    EXPECT_TRUE(fs::is_symlink(dir / "link.app"));
+    EXPECT_EQ(test::readFile(real), "new");
+}
+
+TEST(AtomicWrite, ADeviceIsRefusedNotReplaced) {
+    test::TempDir dir;
+    fs::create_symlink("/dev/null", dir / "null.app");
+    std::string err;
+    EXPECT_FALSE(writeFileAtomically(dir / "null.app", "x", &err));
+    EXPECT_NE(err.find("это не обычный файл"), std::string::npos) << err;
+    EXPECT_TRUE(fs::is_symlink(dir / "null.app"));
+    EXPECT_TRUE(fs::is_character_file("/dev/null"));
 }
 
 TEST(AtomicWrite, MissingFolderGivesARussianMessage) {
