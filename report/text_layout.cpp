@@ -109,7 +109,9 @@ BoxLayout layoutBox(const TTextBox& box, const TextMeasurer& measurer) {
             pieces.push_back({std::move(lines[i]), i + 1 == lines.size()});
     }
 
-    const int pitch = lay.cellHeight + box.lineSpacing;
+    // In double: sizes and spacings come unchecked from the settings file, and their int sum
+    // could overflow.
+    const double pitch = static_cast<double>(lay.cellHeight) + box.lineSpacing;
     const double block =
         pieces.empty() ? 0.0 : static_cast<double>(pieces.size()) * pitch - box.lineSpacing;
     double across = units::kInsetTop;
