@@ -17,8 +17,9 @@ UserMessage error(std::string text) {
     return UserMessage{std::move(text), MessageIcon::Error, false};
 }
 
-UserMessage cannotWrite() {
-    return error(std::string(list_texts::kCannotWriteList));
+// The message the operator knows, followed by the file and the real cause.
+UserMessage cannotWrite(const std::string& cause) {
+    return error(std::string(list_texts::kCannotWriteList) + "\r\n" + cause);
 }
 
 // The birth place of the 2010/2011 blanks, the town of the older ones.
@@ -86,8 +87,9 @@ UserMessages appendStudentToList(const Document& doc, const Settings& settings,
     std::string content;
     if (listExists) {
         std::string old;
-        if (!readWholeFile(list, old, nullptr))
-            return {cannotWrite()};
+        std::string cause;
+        if (!readWholeFile(list, old, &cause))
+            return {cannotWrite(cause)};
         content.reserve(old.size() + line.size() + 16);
         LineCursor cursor(old);
         std::string_view oldLine;
@@ -101,10 +103,11 @@ UserMessages appendStudentToList(const Document& doc, const Settings& settings,
 
     // The complete new list first goes to "<list>.tmp"; should the list itself not take
     // it, the new list stays there and the old one is untouched.
-    if (!writeFileAtomically(tmp, content, nullptr))
-        return {cannotWrite()};
-    if (!writeFileAtomically(list, content, nullptr))
-        return {cannotWrite()};
+    std::string cause;
+    if (!writeFileAtomically(tmp, content, &cause))
+        return {cannotWrite(cause)};
+    if (!writeFileAtomically(list, content, &cause))
+        return {cannotWrite(cause)};
     fs::remove(tmp, ec);
     return {};
 }

@@ -108,7 +108,10 @@ TEST_F(AppendStudent, FailuresLeaveTheOldListAndSayWhy) {
     fs::permissions(listName(), fs::perms::owner_read);
     got = appendStudentToList(doc, settingsFor(2), listName());
     ASSERT_EQ(got.size(), 1u);
-    EXPECT_EQ(got[0].text, list_texts::kCannotWriteList);
+    // The known message first, then the file and the cause.
+    EXPECT_EQ(got[0].text.rfind(list_texts::kCannotWriteList, 0), 0u) << got[0].text;
+    EXPECT_NE(got[0].text.find("list.csv"), std::string::npos) << got[0].text;
+    EXPECT_NE(got[0].text.find("только для чтения"), std::string::npos) << got[0].text;
     EXPECT_EQ(test::readFile(listName()), old);
     EXPECT_EQ(test::readFile(listName() + ".tmp"), old + line);
 }
