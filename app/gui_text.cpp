@@ -1,14 +1,14 @@
 #include "app/gui_text.h"
 
+#include "report/page_renderer.h"
 #include "text/cp1251.h"
 #include "text/file_io.h"
 
 namespace vellex {
 
+// One conversion for the window and the renderer.
 QString toQString(std::string_view cp1251) {
-    const std::u16string wide = cp1251::toUtf16(cp1251);
-    return QString(reinterpret_cast<const QChar*>(wide.data()),
-                   static_cast<qsizetype>(wide.size()));
+    return fromCp1251(cp1251);
 }
 
 QString fromUtf8(std::string_view utf8) {
