@@ -153,12 +153,53 @@ BoxLayout layoutBox(const TTextBox& box, const TextMeasurer& measurer) {
     return lay;
 }
 
+namespace {
+
+// Whether some printed part of a line lies beyond the sheet itself: a shift pushed it off
+// the paper, so it would not be printed at all.
+bool beyondSheet(const TTextBox& box, const BoxLayout& lay, const TReportPage& page) {
+    const double boxRight = static_cast<double>(box.left) + box.width;
+    const double boxBottom = static_cast<double>(box.top) + box.height;
+    for (const LaidLine& line : lay.lines) {
+        if (line.text.empty() || line.width <= 0)
+            continue;
+        double x0, x1, y0, y1;
+        if (lay.turned) {
+            x0 = box.left + line.across;
+            x1 = x0 + lay.cellHeight;
+            y1 = boxBottom - line.along;
+            y0 = y1 - line.width;
+        } else {
+            x0 = box.left + line.along;
+            x1 = x0 + line.width;
+            y0 = box.top + line.across;
+            y1 = y0 + lay.cellHeight;
+        }
+        // What the box clips away is not printed either way (and is reported as not fitting).
+        x0 = std::max(x0, static_cast<double>(box.left));
+        y0 = std::max(y0, static_cast<double>(box.top));
+        x1 = std::min(x1, boxRight);
+        y1 = std::min(y1, boxBottom);
+        if (x1 <= x0 || y1 <= y0)
+            continue;
+        if (x0 < 0 || y0 < 0 || x1 > page.width || y1 > page.height)
+            return true;
+    }
+    return false;
+}
+
+}  // namespace
+
 std::vector<const TTextBox*> overflowingBoxes(const TReportPage& page,
                                               const TextMeasurer& measurer) {
     std::vector<const TTextBox*> out;
-    for (const auto& box : page.objects)
-        if (box->visible && layoutBox(*box, measurer).overflow())
+    for (const auto& box : page.objects) {
+        if (!box->visible)
+            continue;
+        const BoxLayout lay = layoutBox(*box, measurer);
+        if (lay.overflow() || beyondSheet(*box, lay, page))
             out.push_back(box.get());
+    }
     return out;
 }
 

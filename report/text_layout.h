@@ -61,8 +61,9 @@ struct BoxLayout {
 // give an empty layout with every non-empty line overflowing).
 BoxLayout layoutBox(const TTextBox& box, const TextMeasurer& measurer);
 
-// The visible boxes of the page whose text does not fit (see BoxLayout::overflow), in
-// drawing order; callers name them by their role in a warning.
+// The visible boxes of the page whose text does not fit (see BoxLayout::overflow) or
+// whose printed text reaches beyond the sheet, in drawing order; callers name them by their
+// role in a warning.
 std::vector<const TTextBox*> overflowingBoxes(const TReportPage& page,
                                               const TextMeasurer& measurer);
 

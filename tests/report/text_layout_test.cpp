@@ -165,6 +165,35 @@ TEST(Overflow, PageListsTheBoxesThatDoNotFit) {
     EXPECT_EQ(over[0]->role, "tooLong");
 }
 
+TEST(Overflow, TextShiftedOffTheSheetIsListed) {
+    TReportPage page;
+    // A page-2 row pushed below the A4 sheet by its row pitch, a line shifted past the left
+    // edge, a turned line ending above the top; a turned line that starts from the box's
+    // bottom stays on the sheet, and an empty box off the sheet says nothing.
+    struct Row {
+        const char* role;
+        int left, top, width, height, adjust;
+        const char* text;
+    };
+    const Row rows[] = {
+        {"onSheet", 100, 1000, 200, 18, 0, "abc"},
+        {"belowSheet", 100, 1060, 200, 18, 0, "abc"},
+        {"leftOfSheet", -30, 100, 200, 18, 0, "abc"},
+        {"turnedAboveSheet", 100, -150, 18, 200, adjust::kTurned | adjust::kRight, "abc"},
+        {"turnedEndsOnSheet", 100, -150, 18, 200, adjust::kTurned, "abc"},
+        {"emptyBelowSheet", 100, 1100, 200, 18, 0, ""}};
+    for (const Row& r : rows) {
+        TTextBox* b = addTextBox(page, r.role);
+        setBounds(*b, r.left, r.top, r.width, r.height);
+        b->adjust = r.adjust;
+        addTextLine(*b, r.text);
+    }
+    std::vector<std::string> listed;
+    for (const TTextBox* b : overflowingBoxes(page, kTen))
+        listed.push_back(b->role);
+    EXPECT_EQ(listed, (std::vector<std::string>{"belowSheet", "leftOfSheet", "turnedAboveSheet"}));
+}
+
 TEST(FontOf, SizeOnPaperFollowsTheCell) {
     TTextBox box;
     box.fontSize = 10;
