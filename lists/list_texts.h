@@ -14,6 +14,9 @@ inline constexpr std::string_view kStudentPicked = "Данные Студент�
 inline constexpr std::string_view kTooManyDisciplines =
     "Количество дисциплин больше места на бланке!";
 inline constexpr std::string_view kFileNotFound = "Файл не найден!";
+inline constexpr std::string_view kResultsNotFound = "Файл с оценками студента не найден: ";
+inline constexpr std::string_view kResultsCleared =
+    "\r\nЧасы и оценки очищены: введите их вручную или положите файл рядом со списком.";
 
 inline constexpr std::string_view kCannotDeleteTemp = "Не могу удалить временный файл:\r\n";
 inline constexpr std::string_view kErrorDeletingTemp = "Ошибка при удалении временного файла:\r\n";
@@ -23,5 +26,7 @@ inline constexpr std::string_view kCannotWriteList =
 inline constexpr std::string_view kReplaceDisciplines =
     "Список дисциплин не пуст!\r\nУдалить список и заполнить из бланков?";
 inline constexpr std::string_view kDisciplinesNotSaved = "Дисциплины не сохранены! Извините!";
+inline constexpr std::string_view kSaveListElsewhere =
+    "Сохранить список в другой файл?\r\n«Нет» — закрыть окно без сохранения списка.";
 
 }  // namespace vellex::list_texts

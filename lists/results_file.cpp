@@ -9,14 +9,31 @@
 
 namespace vellex {
 
-std::optional<std::string> resultsFileName(const Document& doc, std::string_view listFileName) {
+std::vector<std::string> resultsFileNames(const Document& doc, std::string_view listFileName) {
+    // A list named without a folder lies in the working folder, and so do the results.
     const std::size_t separator = listFileName.rfind(kPathSeparator);
-    if (separator == std::string_view::npos)
-        return std::nullopt;
-    const std::string name = doc.text(Field::edStudentDiplom1) + " " +
-                             doc.text(Field::edStudentDiplom2) + " " +
-                             doc.text(Field::edStudentDiplom3) + ".csv";
-    return joinPath(listFileName.substr(0, separator), name);
+    const std::string_view folder = separator == std::string_view::npos
+                                        ? std::string_view()
+                                        : listFileName.substr(0, separator);
+    const std::string spaced = doc.text(Field::edStudentDiplom1) + " " +
+                               doc.text(Field::edStudentDiplom2) + " " +
+                               doc.text(Field::edStudentDiplom3);
+    std::string joined;
+    for (const Field f :
+         {Field::edStudentDiplom1, Field::edStudentDiplom2, Field::edStudentDiplom3}) {
+        if (doc.text(f).empty())
+            continue;
+        if (!joined.empty())
+            joined += ' ';
+        joined += doc.text(f);
+    }
+    auto inFolder = [folder](const std::string& name) {
+        return folder.empty() ? name : joinPath(folder, name);
+    };
+    std::vector<std::string> names{inFolder(joined + ".csv")};
+    if (joined != spaced)
+        names.push_back(inFolder(spaced + ".csv"));
+    return names;
 }
 
 UserMessages fillResults(Document& doc, std::string_view data, std::string_view separator) {
@@ -64,8 +81,9 @@ UserMessages fillResults(Document& doc, std::string_view data, std::string_view 
 
 UserMessages loadResultsFile(Document& doc, std::string_view fileName, std::string_view separator) {
     std::string data;
-    if (!readWholeFile(listFilePath(fileName), data, nullptr))
-        return {{std::string(list_texts::kFileLocked), MessageIcon::Error, false}};
+    std::string error;
+    if (!readWholeFile(listFilePath(fileName), data, &error))
+        return {{error, MessageIcon::Error, false}};
     return fillResults(doc, data, separator);
 }
 

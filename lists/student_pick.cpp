@@ -1,7 +1,9 @@
 #include "lists/student_pick.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <initializer_list>
+#include <span>
 #include <system_error>
 
 #include "lists/list_file_name.h"
@@ -21,6 +23,18 @@ const std::string& column(const StudentRow& row, int n) {
     static const std::string empty;
     const auto i = static_cast<std::size_t>(n - 1);
     return i < row.size() ? row[i] : empty;
+}
+
+constexpr Column kHoursAndGrades[] = {Column::AudTime, Column::Value};
+constexpr Column kWholeRows[] = {Column::Discipline, Column::AudTime, Column::Value};
+
+void clearResultColumns(Document& doc, std::span<const Column> columns) {
+    for (const Table t : {Table::Disciplines, Table::Disciplines8}) {
+        for (int row = 1; row <= doc.rowCount(t); ++row) {
+            for (const Column c : columns)
+                doc.setCell(t, row, c, {});
+        }
+    }
 }
 
 std::string fourDigits(int year) {
@@ -65,6 +79,11 @@ void pickStudentBirth(Document& doc, const StudentRow& row, int vellexVersion,
 
     if (!date) {
         doc.setText(Field::edBirthDay, birthDay);
+        if (vellexVersion == 2) {
+            // The day and month boxes must not keep the previous student's date.
+            doc.setText(Field::edEntry2, {});
+            doc.setText(Field::edDateOut, {});
+        }
     } else if (vellexVersion == 2) {
         // The 2010/2011 supplement writes day, month in words and year in three boxes.
         doc.setText(Field::edEntry2, std::to_string(date->day));
@@ -93,10 +112,27 @@ UserMessages pickStudent(Document& doc, const StudentRow& row, const Settings& s
     pickStudentNames(doc, row, settings.VellexVersion);
     pickStudentBirth(doc, row, settings.VellexVersion, settings.DateFormatBirthDay, clock);
     UserMessages messages;
-    if (const auto results = resultsFileName(doc, listFileName)) {
+    const std::vector<std::string> candidates = resultsFileNames(doc, listFileName);
+    const auto found = std::find_if(candidates.begin(), candidates.end(), [](const auto& name) {
         std::error_code ec;
-        if (std::filesystem::exists(listFilePath(*results), ec))
-            messages = loadResultsFile(doc, *results, settings.SplitField);
+        return std::filesystem::exists(listFilePath(name), ec);
+    });
+    // Whatever happens, nothing of the previous student's results may stay: the rows
+    // the file fills are emptied first, and without a file the hours and grades go
+    // (the names stay: they come from the group's discipline list).
+    clearResultColumns(doc, found == candidates.end() ? std::span<const Column>(kHoursAndGrades)
+                                                      : std::span<const Column>(kWholeRows));
+    if (found != candidates.end()) {
+        messages = loadResultsFile(doc, *found, settings.SplitField);
+    } else {
+        std::string looked;
+        for (const std::string& name : candidates) {
+            looked += looked.empty() ? "«" : "» или «";
+            looked += listFileNameForMessage(name);
+        }
+        messages.push_back({std::string(list_texts::kResultsNotFound) + looked + "»." +
+                                std::string(list_texts::kResultsCleared),
+                            MessageIcon::Warning, false});
     }
     messages.push_back({std::string(list_texts::kStudentPicked), MessageIcon::Information, false});
     return messages;

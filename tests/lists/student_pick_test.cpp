@@ -75,10 +75,11 @@ TEST(PickBirth, DateByFormatOrderAndEdition) {
         {"85.03.05", "ee.mm.dd", 0, "", "", "05.Март.1985"},
         // Two parts: the current year.
         {"05.03", "dd.mm.yy", 2, "5", "марта", "2026"},
-        // Unreadable: the raw text, the day and month fields untouched.
-        {"5 марта 1985", "dd.mm.yy", 2, "old", "old", "5 марта 1985"},
+        // Unreadable: the raw text; the day and month fields keep nothing of the previous
+        // student's date.
+        {"5 марта 1985", "dd.mm.yy", 2, "", "", "5 марта 1985"},
         {"31.02.85", "dd.mm.yy", 0, "", "", "31.02.85"},
-        {"", "dd.mm.yy", 2, "old", "old", ""},
+        {"", "dd.mm.yy", 2, "", "", ""},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string(c.date) + " " + c.format + " v" + std::to_string(c.version));
@@ -174,14 +175,19 @@ TEST(ResultsFile, FieldsCleanedOnlyOnFullLines) {
     EXPECT_EQ(doc.cell(Table::Disciplines, 3, Column::Discipline), cp("Биология"));
 }
 
-TEST(ResultsFile, NameBesideTheListFromTheDiplomaLines) {
+TEST(ResultsFile, NamesBesideTheListUnspacedFirst) {
     Document doc;
     doc.setText(Field::edStudentDiplom1, cp("Иванов"));
+    doc.setText(Field::edStudentDiplom2, cp("Иван Иванович"));
+    // Editions 0 and 1 leave the third name line empty: the name older versions looked
+    // for ends in " .csv".
+    EXPECT_EQ(resultsFileNames(doc, "/home/u/group/list.csv"),
+              (std::vector<std::string>{cp("/home/u/group/Иванов Иван Иванович.csv"),
+                                        cp("/home/u/group/Иванов Иван Иванович .csv")}));
     doc.setText(Field::edStudentDiplom2, cp("Иван"));
     doc.setText(Field::edStudentDiplom3, cp("Иванович"));
-    EXPECT_EQ(resultsFileName(doc, "/home/u/group/list.csv"),
-              cp("/home/u/group/Иванов Иван Иванович.csv"));
-    EXPECT_EQ(resultsFileName(doc, "list.csv"), std::nullopt);
+    EXPECT_EQ(resultsFileNames(doc, "list.csv"),
+              std::vector<std::string>{cp("Иванов Иван Иванович.csv")});
 }
 
 TEST(PickStudent, LoadsTheResultsFileBesideTheListThenConfirms) {
@@ -199,11 +205,90 @@ TEST(PickStudent, LoadsTheResultsFileBesideTheListThenConfirms) {
     EXPECT_EQ(got[0].icon, MessageIcon::Information);
     EXPECT_EQ(doc.cell(Table::Disciplines, 1, Column::Discipline), cp("Физика"));
 
-    // Another student has no results file: only the confirmation.
+    // Another student has no results file: the warning, then the confirmation.
     Document other;
     EXPECT_EQ(
-        pickStudent(other, row({"Петров", "Пётр", "", "", ""}), settings, list, kToday).size(), 1u);
+        pickStudent(other, row({"Петров", "Пётр", "", "", ""}), settings, list, kToday).size(), 2u);
     EXPECT_EQ(other.cell(Table::Disciplines, 1, Column::Discipline), "");
+}
+
+// A second pick must leave nothing of the first student: not the rows the second file does
+// not reach, not the grades when there is no file, not the birth day and month.
+struct SecondPick {
+    const char* name;
+    const char* file;  // the second student's results file; nullptr: none
+    const char* birth;
+    int version;
+};
+
+class PickTwice : public testing::TestWithParam<SecondPick> {};
+
+TEST_P(PickTwice, NothingOfTheFirstStudentStays) {
+    const SecondPick& c = GetParam();
+    test::TempDir dir;
+    const std::string list = dir.path().string() + "/list.csv";
+    test::writeFile(dir / "Иванов Иван Иванович.csv",
+                    cp("Физика;72;5\r\nХимия;36;4\r\nБиология;20;3\r\n"));
+    if (c.file)
+        test::writeFile(dir / "Петров Пётр Петрович.csv", cp(c.file));
+    Settings settings;
+    settings.VellexVersion = c.version;
+    settings.DateFormatBirthDay = "dd.mm.yy";
+    Document doc;
+    pickStudent(doc, row({"Иванов", "Иван", "Иванович", "05.03.85", "Омск"}), settings, list,
+                kToday);
+    ASSERT_EQ(doc.cell(Table::Disciplines, 3, Column::Value), "3");
+    doc.setCell(Table::Disciplines8, 2, Column::Value, "5");  // typed on page 3
+
+    const UserMessages got = pickStudent(doc, row({"Петров", "Пётр", "Петрович", c.birth, "Тула"}),
+                                         settings, list, kToday);
+    for (const Table t : {Table::Disciplines, Table::Disciplines8}) {
+        for (int r = c.file ? 2 : 1; r <= doc.rowCount(t); ++r) {
+            if (c.file) {
+                EXPECT_EQ(doc.cell(t, r, Column::Discipline), "") << r;
+            }
+            EXPECT_EQ(doc.cell(t, r, Column::AudTime), "") << r;
+            EXPECT_EQ(doc.cell(t, r, Column::Value), "") << r;
+        }
+    }
+    if (c.file) {
+        EXPECT_EQ(doc.cell(Table::Disciplines, 1, Column::Discipline), cp("Литература"));
+        EXPECT_EQ(got.back().text, list_texts::kStudentPicked);
+    } else {
+        // The names come from the group's discipline list and stay.
+        EXPECT_EQ(doc.cell(Table::Disciplines, 2, Column::Discipline), cp("Химия"));
+        ASSERT_EQ(got.size(), 2u);
+        EXPECT_EQ(got[0].icon, MessageIcon::Warning);
+        EXPECT_NE(got[0].text.find("Петров Пётр Петрович.csv"), std::string::npos) << got[0].text;
+    }
+    if (c.version == 2 && std::string_view(c.birth) == "??") {  // the birth date too
+        for (const Field f : {Field::edEntry2, Field::edDateOut, Field::edEntryNPO2,
+                              Field::edDateOutNPO, Field::edNumToDipl4, Field::edDateOut7})
+            EXPECT_EQ(doc.text(f), "") << fieldName(f);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, PickTwice,
+                         testing::Values(SecondPick{"shorter_file", "Литература;10;5\r\n",
+                                                    "01.02.86", 2},
+                                         SecondPick{"no_file", nullptr, "01.02.86", 2},
+                                         SecondPick{"no_file_older", nullptr, "01.02.86", 0},
+                                         SecondPick{"unreadable_birth", nullptr, "??", 2}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(PickStudent, AResultsFileThatCannotBeReadIsNamedWithItsCause) {
+    test::TempDir dir;
+    // A folder where the file should be cannot be read as one.
+    std::filesystem::create_directory(dir / "Иванов Иван Иванович.csv");
+    Settings settings;
+    settings.VellexVersion = 2;
+    Document doc;
+    const UserMessages got = pickStudent(doc, row({"Иванов", "Иван", "Иванович", "", ""}), settings,
+                                         dir.path().string() + "/list.csv", kToday);
+    ASSERT_FALSE(got.empty());
+    EXPECT_EQ(got[0].icon, MessageIcon::Error);
+    EXPECT_NE(got[0].text, list_texts::kFileLocked);
+    EXPECT_NE(got[0].text.find("Иванов Иван Иванович.csv"), std::string::npos) << got[0].text;
 }
 
 }  // namespace
