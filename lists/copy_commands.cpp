@@ -44,12 +44,26 @@ std::string join(const Document& doc, std::span<const Field> fields, bool strip 
     return strip ? trimChar(out, ' ') : out;
 }
 
-// The texts one after another, stripped.
-std::string joinWithoutSeparator(const Document& doc, std::span<const Field> fields) {
+// The lines as one text: one space between two lines, however many spaces the lines
+// end or begin with, and none for an empty line.
+std::string joinLines(const Document& doc, std::span<const Field> fields) {
     std::string out;
-    for (const Field f : fields)
-        out += doc.text(f);
-    return trimChar(out, ' ');
+    for (const Field f : fields) {
+        const std::string line = trimChar(doc.text(f), ' ');
+        if (line.empty())
+            continue;
+        if (!out.empty())
+            out += ' ';
+        out += line;
+    }
+    return out;
+}
+
+// Under the 2010/2011 blanks the supplements' date-out and town fields hold the birth
+// month and the birth place, so the diploma's issue date and town never go there or
+// come from there.
+bool birthInDateOutFields(int version) {
+    return version == 2;
 }
 
 bool holdsText(const std::string& s) {
@@ -152,7 +166,8 @@ bool upperTownLineShown(const Document& doc, int version) {
 void diplomaToSupplements(Document& doc, const CopyContext& c) {
     const int full = fullLineLength(c.maxSymbols);
     copy(doc, F::edRegNoDiplom, {F::edRegNo, F::edRegNoNPO});
-    copy(doc, F::edDateOutDiplom, {F::edDateOut, F::edDateOutNPO});
+    if (!birthInDateOutFields(c.vellexVersion))
+        copy(doc, F::edDateOutDiplom, {F::edDateOut, F::edDateOutNPO});
     copy(doc, F::edStudentDiplom1, {F::edSurName, F::edSurNameNPO, F::edSurName4, F::edSurName7});
     copy(doc, F::edStudentDiplom2, {F::edName, F::edNameNPO, F::edName4, F::edName7});
 
@@ -356,19 +371,18 @@ constexpr Field kDiplomaSchoolTwo[] = {F::edSchoolDiplom1, F::edSchoolDiplom2};
 constexpr Field kDiplomaSchoolThree[] = {F::edTownDiplom, F::edSchoolDiplom1, F::edSchoolDiplom2};
 
 void spoToDiploma(Document& doc, const CopyContext& c) {
-    doc.setText(F::edTownDiplom, doc.text(F::edTown));
-    distributeText(doc, joinWithoutSeparator(doc, kSpoSchool), halfLineLength(c.maxSymbols),
+    const bool birth = birthInDateOutFields(c.vellexVersion);
+    if (!birth) {
+        doc.setText(F::edTownDiplom, doc.text(F::edTown));
+        doc.setText(F::edDateOutDiplom, doc.text(F::edDateOut));
+    }
+    distributeText(doc, joinLines(doc, kSpoSchool), halfLineLength(c.maxSymbols),
                    kDiplomaSchoolTwo);
     constexpr std::pair<Field, Field> kPairs[] = {
-        {F::edSurName, F::edStudentDiplom1},
-        {F::edName, F::edStudentDiplom2},
-        {F::edRegNo, F::edRegNoDiplom},
-        {F::edDateOut, F::edDateOutDiplom},
-        {F::edPresentDate, F::edPresentDateDiplom},
-        {F::edQualify, F::edQualifyDiplom2},
-        {F::edSpecRight1, F::edSpecDiplom1},
-        {F::edSpecRight2, F::edSpecDiplom2},
-        {F::edSpecRight3, F::edSpecDiplom3},
+        {F::edSurName, F::edStudentDiplom1}, {F::edName, F::edStudentDiplom2},
+        {F::edRegNo, F::edRegNoDiplom},      {F::edPresentDate, F::edPresentDateDiplom},
+        {F::edQualify, F::edQualifyDiplom2}, {F::edSpecRight1, F::edSpecDiplom1},
+        {F::edSpecRight2, F::edSpecDiplom2}, {F::edSpecRight3, F::edSpecDiplom3},
         {F::edSpecRight4, F::edSpecDiplom4},
     };
     for (const auto& [source, target] : kPairs)
@@ -378,27 +392,24 @@ void spoToDiploma(Document& doc, const CopyContext& c) {
 }
 
 void npoToDiploma(Document& doc, const CopyContext& c) {
+    const bool birth = birthInDateOutFields(c.vellexVersion);
     std::span<const Field> targets = kDiplomaSchoolTwo;
     if (upperTownLineShown(doc, c.vellexVersion)) {
-        doc.setText(F::edTownDiplom0, doc.text(F::edTownNPO));
+        if (!birth)
+            doc.setText(F::edTownDiplom0, doc.text(F::edTownNPO));
         targets = kDiplomaSchoolThree;
     } else {
         doc.setText(F::edTownDiplom, doc.text(F::edTownNPO));
     }
-    distributeText(doc, joinWithoutSeparator(doc, kNpoSchool), halfLineLength(c.maxSymbols),
-                   targets);
+    if (!birth)
+        doc.setText(F::edDateOutDiplom, doc.text(F::edDateOutNPO));
+    distributeText(doc, joinLines(doc, kNpoSchool), halfLineLength(c.maxSymbols), targets);
     constexpr std::pair<Field, Field> kPairs[] = {
-        {F::edSurNameNPO, F::edStudentDiplom1},
-        {F::edNameNPO, F::edStudentDiplom2},
-        {F::edRegNoNPO, F::edRegNoDiplom},
-        {F::edDateOutNPO, F::edDateOutDiplom},
-        {F::edPresentDateNPO, F::edPresentDateDiplom},
-        {F::edQualifyNPO1, F::edQualifyDiplom2},
-        {F::edQualifyNPO2, F::edQualifyDiplom3},
-        {F::edSpecRightNPO1, F::edSpecDiplom1},
-        {F::edSpecRightNPO2, F::edSpecDiplom2},
-        {F::edSpecRightNPO3, F::edSpecDiplom3},
-        {F::edSpecRightNPO4, F::edSpecDiplom4},
+        {F::edSurNameNPO, F::edStudentDiplom1},  {F::edNameNPO, F::edStudentDiplom2},
+        {F::edRegNoNPO, F::edRegNoDiplom},       {F::edPresentDateNPO, F::edPresentDateDiplom},
+        {F::edQualifyNPO1, F::edQualifyDiplom2}, {F::edQualifyNPO2, F::edQualifyDiplom3},
+        {F::edSpecRightNPO1, F::edSpecDiplom1},  {F::edSpecRightNPO2, F::edSpecDiplom2},
+        {F::edSpecRightNPO3, F::edSpecDiplom3},  {F::edSpecRightNPO4, F::edSpecDiplom4},
     };
     for (const auto& [source, target] : kPairs)
         doc.setText(target, doc.text(source));
@@ -450,7 +461,8 @@ void certificateToSupplement(Document& doc, const CopyContext& c) {
         distributeText(doc, doc.text(F::edQualify71), full, kSupplementQualify);
     }
     doc.setText(F::edRegNo7, doc.text(F::edRegNoCertificate));
-    doc.setText(F::edDateOut7, doc.text(F::edDateOutCertificate));
+    if (!birthInDateOutFields(c.vellexVersion))
+        doc.setText(F::edDateOut7, doc.text(F::edDateOutCertificate));
     doc.setText(F::edSurName7, doc.text(F::edStudentCertificate1));
     doc.setText(F::edName7, doc.text(F::edStudentCertificate2));
 }

@@ -306,6 +306,58 @@ TEST(CopyCertificate, Edition2LinesAndOlderDistribution) {
     EXPECT_EQ(older.text(F::edQualify71), cp("слесарь  3 разряда"));
 }
 
+// ---- birth data under edition 2 ---------------------------------------------------------
+
+// Under the 2010/2011 blanks the supplements' date-out fields hold the birth month and the
+// town fields the birth place: no copy command may put the issue date or the town there,
+// nor take them from there (the issue date used to overwrite the birth month).
+TEST(CopyKeepsBirthData, NoCommandMixesBirthFieldsWithIssueDateOrTown) {
+    constexpr Field kBirth[] = {F::edDateOut, F::edDateOutNPO, F::edDateOut4, F::edDateOut7,
+                                F::edEntry2,  F::edEntryNPO2,  F::edBirthDay, F::edBirthDayNPO,
+                                F::edTown,    F::edTownNPO,    F::edTown4,    F::edTown7};
+    constexpr CopyCommand kCommands[] = {CopyCommand::DiplomaToSupplements,
+                                         CopyCommand::SpoToNpo,
+                                         CopyCommand::NpoToSpo,
+                                         CopyCommand::SpoToDiploma,
+                                         CopyCommand::NpoToDiploma,
+                                         CopyCommand::CertificateToSupplement};
+    for (const CopyCommand command : kCommands) {
+        SCOPED_TRACE(static_cast<int>(command));
+        Document doc;
+        // The same birth on both supplements, as a pick of a student leaves it.
+        for (const Field f : kBirth)
+            doc.setText(f, cp("рождение"));
+        doc.setText(F::edDateOutDiplom, "15.06.2026");
+        doc.setText(F::edDateOutCertificate, "16.06.2026");
+        doc.setText(F::edTownDiplom, cp("г. Омск"));
+        run(command, doc, 2);
+        for (const Field f : kBirth)
+            EXPECT_EQ(doc.text(f), cp("рождение")) << fieldName(f);
+        for (const Field f : {F::edDateOutDiplom, F::edTownDiplom, F::edTownDiplom0})
+            EXPECT_NE(doc.text(f), cp("рождение")) << fieldName(f);
+    }
+    // The older blanks hold the issue date there and get it.
+    Document older;
+    older.setText(F::edDateOutDiplom, "15.06.2026");
+    run(CopyCommand::DiplomaToSupplements, older, 1);
+    EXPECT_EQ(older.text(F::edDateOut), "15.06.2026");
+    EXPECT_EQ(older.text(F::edDateOutNPO), "15.06.2026");
+}
+
+// Lines joined into the diploma get one space between them, never none or two
+// («Московскийколледж» before).
+TEST(CopyToDiploma, SchoolLinesJoinWithOneSpace) {
+    for (const CopyCommand command : {CopyCommand::SpoToDiploma, CopyCommand::NpoToDiploma}) {
+        const bool spo = command == CopyCommand::SpoToDiploma;
+        Document doc;
+        doc.setText(spo ? F::edSchool1 : F::edSchoolNPO1, cp("Московский"));
+        doc.setText(spo ? F::edSchool2 : F::edSchoolNPO2, cp(" колледж "));
+        doc.setText(spo ? F::edSchool4 : F::edSchoolNPO4, cp("связи"));
+        run(command, doc, 0);
+        EXPECT_EQ(doc.text(F::edSchoolDiplom1), cp("Московский колледж связи"));
+    }
+}
+
 // ---- "<< Перенести" --------------------------------------------------------------------
 
 TEST(SpreadMemo, FirstLineRuleAndTargetsByEdition) {
