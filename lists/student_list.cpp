@@ -83,6 +83,8 @@ UserMessages StudentList::beginLoad(std::string_view listFileName, std::string_v
     parsed_ = 0;
     data_.clear();
     rows_.clear();
+    lineSpans_.clear();
+    removedSpans_.clear();
     fileName_ = std::string(listFileName);
     separator_ = std::string(separator);
     if (separator.empty())
@@ -93,8 +95,9 @@ UserMessages StudentList::beginLoad(std::string_view listFileName, std::string_v
     if (fileName_.empty() || !std::filesystem::exists(path, ec))
         return {};
     reading_ = true;
-    if (!readWholeFile(path, data_, nullptr))
-        return {error(std::string(list_texts::kFileLocked))};
+    std::string cause;
+    if (!readWholeFile(path, data_, &cause))
+        return {error(cause)};
     rows_.reserve(lineCountHint(data_));
     return {};
 }
@@ -105,8 +108,15 @@ bool StudentList::loadMore(std::size_t maxLines) {
     LineCursor cursor(data_, parsed_);
     std::vector<std::string> pieces;
     std::string_view line;
-    for (std::size_t n = 0; n < maxLines && cursor.next(line); ++n)
+    for (std::size_t n = 0; n < maxLines; ++n) {
+        const std::size_t begin = cursor.position();
+        if (!cursor.next(line))
+            break;
+        const std::size_t before = rows_.size();
         addStudentLine(line, separator_, pieces, rows_);
+        if (rows_.size() != before)
+            lineSpans_.push_back({begin, cursor.position()});
+    }
     parsed_ = cursor.position();
     return !cursor.atEnd();
 }
@@ -115,7 +125,6 @@ UserMessages StudentList::endLoad() {
     if (!reading_)
         return {};
     reading_ = false;
-    data_ = {};
     if (rows_.empty())
         return {warning(list_texts::kListNotLoaded)};
     return {};
@@ -140,15 +149,33 @@ void StudentList::removeRow(std::size_t index) {
     if (index >= rows_.size())
         return;
     rows_.erase(rows_.begin() + static_cast<std::ptrdiff_t>(index));
+    const auto span = lineSpans_.begin() + static_cast<std::ptrdiff_t>(index);
+    removedSpans_.push_back(*span);
+    lineSpans_.erase(span);
     modified_ = true;
+}
+
+std::string StudentList::keptText() const {
+    // Every line stays exactly as read, separators, quotes, odd lines and line ends
+    // included: only the bytes of removed rows go.
+    std::vector<LineSpan> removed = removedSpans_;
+    std::sort(removed.begin(), removed.end());
+    std::string out;
+    out.reserve(data_.size());
+    std::size_t from = 0;
+    for (const auto& [begin, end] : removed) {
+        out.append(data_, from, begin - from);
+        from = end;
+    }
+    out.append(data_, from, std::string::npos);
+    return out;
 }
 
 UserMessages StudentList::close() {
     if (!modified_)
         return {};
     std::string cause;
-    if (!writeFileAtomically(listFilePath(fileName_), composeStudentList(rows_, separator_),
-                             &cause)) {
+    if (!writeFileAtomically(listFilePath(fileName_), keptText(), &cause)) {
         return {error("Список студентов не сохранён!\r\n" + cause)};
     }
     modified_ = false;

@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "lists/user_message.h"
@@ -60,17 +61,23 @@ class StudentList final {
     void removeRow(std::size_t index);
 
     // When the list was modified, writes it back to its file, replacing the old one only
-    // once the new one is complete. A failure leaves the old file and is returned as an
-    // error message. An unmodified list never touches the file.
+    // once the new one is complete: the file as read without the removed rows' lines. A failure
+    // leaves the old file and is returned as an error message. An unmodified list never touches the
+    // file.
     UserMessages close();
 
   private:
+    using LineSpan = std::pair<std::size_t, std::size_t>;  // a line's bytes with its end
+    std::string keptText() const;
+
     std::string fileName_;
     std::string separator_;
     std::string data_;
     std::size_t parsed_ = 0;
     bool reading_ = false;
     std::vector<StudentRow> rows_;
+    std::vector<LineSpan> lineSpans_;  // where each row's line lies in data_
+    std::vector<LineSpan> removedSpans_;
     bool modified_ = false;
 };
 
