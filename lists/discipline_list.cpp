@@ -111,34 +111,34 @@ DisciplineList::Closing DisciplineList::close(std::string_view fileNameText, Set
     fileName_ = stripQuotes(fileNameText);
     const fs::path file = listFilePath(fileName_);
     std::error_code ec;
-    if (!fs::exists(file, ec)) {
-        if (!file.has_parent_path()) {
-            closing.mayClose = false;
-            closing.messages.push_back(
-                {"Дисциплины не сохранены: в имени файла не указана папка.\r\n" +
-                     listFileNameForMessage(fileName_),
-                 MessageIcon::Error, false});
-            return closing;
-        }
-        createFolderPath(file.parent_path(), nullptr);
-    }
-    if (!file.has_parent_path() || !fs::is_directory(file.parent_path(), ec)) {
-        closing.messages.push_back(
-            {std::string(list_texts::kDisciplinesNotSaved), MessageIcon::Information, false});
+    // A list that cannot be written is never dropped without a word: the window tells
+    // why and offers another file (or closing without saving).
+    auto failed = [&](std::string why) {
+        closing.mayClose = false;
+        closing.messages.push_back({std::string(list_texts::kDisciplinesNotSaved) + "\r\n" + why,
+                                    MessageIcon::Error, false});
+        closing.saveElsewhere =
+            UserMessage{std::string(list_texts::kSaveListElsewhere), MessageIcon::Warning, true};
         return closing;
+    };
+    if (!file.has_parent_path())
+        return failed("В имени файла не указана папка: " + listFileNameForMessage(fileName_));
+    if (!fs::exists(file, ec)) {
+        std::string cause;
+        if (!createFolderPath(file.parent_path(), &cause))
+            return failed(cause);
     }
-    settings.DisciplinesFileName = fileName_;
+    if (!fs::is_directory(file.parent_path(), ec))
+        return failed("Папка файла «" + listFileNameForMessage(fileName_) + "» недоступна.");
     std::string data;
     for (const std::string& e : entries_) {
         data += e;
         data += "\r\n";
     }
     std::string cause;
-    if (!writeFileAtomically(file, data, &cause)) {
-        closing.mayClose = false;
-        closing.messages.push_back({std::string(list_texts::kDisciplinesNotSaved) + "\r\n" + cause,
-                                    MessageIcon::Error, false});
-    }
+    if (!writeFileAtomically(file, data, &cause))
+        return failed(cause);
+    settings.DisciplinesFileName = fileName_;
     return closing;
 }
 

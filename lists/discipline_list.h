@@ -48,10 +48,13 @@ class DisciplineList final {
     struct Closing {
         bool mayClose = true;
         UserMessages messages;
+        // After a failed write: the question whether to save into another file. «Да»
+        // lets the user choose one and close again; «Нет» closes without saving.
+        std::optional<UserMessage> saveElsewhere;
     };
     // Writes a non-empty list to the file the edit names, creating missing folders, and
-    // makes it the "DisciplinesFileName". An empty list touches nothing. A list that
-    // could not be written keeps the window open so that nothing typed is lost.
+    // then makes it the "DisciplinesFileName". An empty list touches nothing. A list that
+    // could not be written keeps the window open unless the user declines to save it.
     Closing close(std::string_view fileNameText, Settings& settings);
 
   private:

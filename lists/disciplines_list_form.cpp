@@ -1,6 +1,7 @@
 #include "lists/disciplines_list_form.h"
 
 #include <QAction>
+#include <QDir>
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -159,6 +160,30 @@ void TDisciplinesListForm::browse() {
     }
 }
 
+bool TDisciplinesListForm::chooseOtherFile() {
+    FileDialogForm::Request r;
+    r.save = true;
+    r.title = QStringLiteral("Сохранить список дисциплин как...");
+    r.folder = QDir::homePath();
+    r.filter = QStringLiteral("Текст CSV (*.csv *.CSV);;Все файлы (*)");
+    r.defaultSuffix = QStringLiteral("csv");
+    r.proposedName = QFileInfo(edFileName_->text()).fileName();
+    const QString chosen = FileDialogForm::choose(this, r);
+    std::string bytes;
+    QString refused;
+    if (chosen.isEmpty()) {
+        return false;
+    }
+    if (!toCp1251(chosen, bytes, &refused)) {
+        MessagePresenter::refuseTyped(this, refused);
+        return false;
+    }
+    fileNameText_ = std::move(bytes);
+    const QSignalBlocker block(edFileName_);
+    edFileName_->setText(chosen);
+    return true;
+}
+
 void TDisciplinesListForm::edFileNameAfterDialog(const QString& chosen) {
     std::string bytes;
     QString refused;
@@ -231,10 +256,23 @@ void TDisciplinesListForm::done(int result) {
         return;
     }
     closing_ = true;
-    const DisciplineList::Closing closing = list_.close(fileNameText_, settings_);
-    MessagePresenter::showAll(this, closing.messages);
-    if (closing.mayClose) {
-        QDialog::done(result);
+    for (;;) {
+        const DisciplineList::Closing closing = list_.close(fileNameText_, settings_);
+        MessagePresenter::showAll(this, closing.messages);
+        if (closing.mayClose) {
+            QDialog::done(result);
+            break;
+        }
+        if (!closing.saveElsewhere) {
+            break;
+        }
+        if (!MessagePresenter::show(this, *closing.saveElsewhere)) {
+            QDialog::done(result);  // the user chose to close without saving
+            break;
+        }
+        if (!chooseOtherFile()) {
+            break;  // no file chosen: the window stays open with the list
+        }
     }
     closing_ = false;
 }

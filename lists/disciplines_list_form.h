@@ -55,6 +55,8 @@ class TDisciplinesListForm final : public QDialog {
   private:
     void showEntries();
     void browse();
+    // Asks for another file to save the list into; false when none was chosen.
+    bool chooseOtherFile();
 
     Document& doc_;
     Settings& settings_;

@@ -26,6 +26,12 @@ DateFormatOffer offerDateFormats(std::optional<std::string_view> fileData,
             break;
         }
     }
+    // A stored format the file does not list is still offered, and chosen: closing the
+    // window unchanged must keep it, not store an empty format.
+    if (offer.selected < 0 && !currentFormat.empty()) {
+        offer.formats.emplace_back(currentFormat);
+        offer.selected = static_cast<int>(offer.formats.size() - 1);
+    }
     return offer;
 }
 

@@ -25,7 +25,7 @@ struct DateFormatOffer {
 
 // The offer from the text of "DateFormats.dat" (one format a line), or, without that
 // file, the current format alone. The entry equal to the current format, letter case
-// ignored, is selected.
+// ignored, is selected; a current format the file lacks is added at the end and selected.
 DateFormatOffer offerDateFormats(std::optional<std::string_view> fileData,
                                  std::string_view currentFormat);
 

@@ -160,25 +160,30 @@ TEST(DisciplineListClose, UnwritableFilesKeepTheOldContentAndSaySo) {
     Settings settings;
     DisciplineList list = listOf({cp("Физика")});
 
-    // The folder cannot be made: a file stands where it should be.
-    test::writeFile(dir / "blocker", "");
-    DisciplineList::Closing c = list.close((dir / "blocker/d.csv").string(), settings);
-    ASSERT_EQ(c.messages.size(), 1u);
-    EXPECT_EQ(c.messages[0].text, list_texts::kDisciplinesNotSaved);
-    EXPECT_TRUE(c.mayClose);
-
-    // A read-only file stays as it was and the window stays open.
+    // Every failure says why, keeps the window open and offers another file; the list
+    // used to be dropped without a word when the folder could not be made.
+    test::writeFile(dir / "blocker", "");  // a file stands where the folder should be
     test::writeFile(dir / "ro.csv", "old\r\n");
     fs::permissions(dir / "ro.csv", fs::perms::owner_read);
-    c = list.close((dir / "ro.csv").string(), settings);
-    ASSERT_EQ(c.messages.size(), 1u);
-    EXPECT_FALSE(c.mayClose);
+    for (const std::string& name :
+         {(dir / "blocker/d.csv").string(), (dir / "ro.csv").string(), std::string("d.csv")}) {
+        SCOPED_TRACE(name);
+        const DisciplineList::Closing c = list.close(name, settings);
+        ASSERT_EQ(c.messages.size(), 1u);
+        EXPECT_EQ(c.messages[0].text.rfind(list_texts::kDisciplinesNotSaved, 0), 0u);
+        EXPECT_GT(c.messages[0].text.size(), list_texts::kDisciplinesNotSaved.size());
+        EXPECT_FALSE(c.mayClose);
+        ASSERT_TRUE(c.saveElsewhere);
+        EXPECT_TRUE(c.saveElsewhere->question);
+        EXPECT_EQ(settings.DisciplinesFileName, "");
+    }
     EXPECT_EQ(test::readFile(dir / "ro.csv"), "old\r\n");
-
-    // No folder at all.
-    c = list.close("d.csv", settings);
-    EXPECT_FALSE(c.mayClose);
     EXPECT_FALSE(fs::exists("d.csv"));
+
+    // Saving elsewhere then works.
+    const DisciplineList::Closing c = list.close((dir / "other.csv").string(), settings);
+    EXPECT_TRUE(c.mayClose);
+    EXPECT_EQ(test::readFile(dir / "other.csv"), cp("Физика\r\n"));
 }
 
 // ---- list parameters -------------------------------------------------------------------
@@ -194,8 +199,10 @@ TEST(DateFormatOffer, FromTheFileOrTheCurrentFormatAlone) {
         {std::nullopt, "dd.mm.yy", {{"dd.mm.yy"}, 0}},
         {std::nullopt, "", {{""}, 0}},
         {file, "dd.mm.yy", {lines, 1}},  // letter case ignored
-        {file, "d.m.y", {lines, -1}},
-        {std::string_view(""), "dd.mm.yy", {{}, -1}},
+        // A stored format the file lacks is still offered and chosen, so that closing
+        // the window unchanged keeps it (it used to become empty).
+        {file, "d.m.y", {{"dd.mm.yyyy", "DD.MM.YY", "yyyy.mm.dd", "mm.dd.yy", "d.m.y"}, 4}},
+        {std::string_view(""), "dd.mm.yy", {{"dd.mm.yy"}, 0}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.current);
