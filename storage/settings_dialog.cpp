@@ -31,7 +31,8 @@ QString labelName(std::string_view field) {
     return QStringLiteral("lb_") + qs(field);
 }
 
-// A number field whose unreadable text becomes the lower bound when editing ends.
+// A number field whose emptied or unreadable text gets its last value back when editing
+// ends.
 class SettingsSpinBox final : public QSpinBox {
   public:
     SettingsSpinBox(const SpinField& f, QWidget* parent) : QSpinBox(parent), range_(f.range) {
@@ -40,7 +41,7 @@ class SettingsSpinBox final : public QSpinBox {
         setSingleStep(f.range.step);
     }
     void fixup(QString& input) const override {
-        input = QString::number(readSpinText(input.toStdString(), range_));
+        input = QString::number(readSpinText(input.toStdString(), range_, value()));
     }
 
   private:
@@ -333,6 +334,12 @@ void TSettings::buildTabs() {
                     label->setBuddy(spin);
                     if (!r.hint.empty())
                         spin->setToolTip(qs(r.hint));
+                    if (f->binding == SpinBinding::ShownOnly) {
+                        // It is shown for reference and stores nothing: typing there
+                        // would look like a setting that is then silently dropped.
+                        spin->setReadOnly(true);
+                        spin->setButtonSymbols(QAbstractSpinBox::NoButtons);
+                    }
                     grid->addWidget(label, row, 0);
                     grid->addWidget(spin, row, 1);
                     if (!r.after.empty())
@@ -507,7 +514,7 @@ void TSettings::rgVellexVersionClick(int version) {
 void TSettings::BitBtnOKClick() {
     if (!logic_)
         FormActivate();
-    // A field left with text that is not a number counts as its lower bound.
+    // A field left with text that is not a number keeps the value it had.
     for (const SpinField& f : settingsSpinFields()) {
         const QString text = findChild<QSpinBox*>(qs(f.name))->cleanText();
         bool number = false;

@@ -256,7 +256,7 @@ int clampToRange(int value, SpinRange range) {
     return std::clamp(value, range.min, range.max);
 }
 
-int readSpinText(std::string_view text, SpinRange range) {
+int readSpinText(std::string_view text, SpinRange range, int previous) {
     while (!text.empty() && text.front() == ' ')
         text.remove_prefix(1);
     while (!text.empty() && text.back() == ' ')
@@ -268,11 +268,11 @@ int readSpinText(std::string_view text, SpinRange range) {
     const char* last = first + text.size();
     const auto [ptr, ec] = std::from_chars(first, last, v);
     if (text.empty() || ptr != last)
-        return range.min;
+        return clampToRange(previous, range);
     if (ec == std::errc::result_out_of_range)
         return text.front() == '-' ? range.min : range.max;
     if (ec != std::errc())
-        return range.min;
+        return clampToRange(previous, range);
     return static_cast<int>(std::clamp<long long>(v, range.min, range.max));
 }
 
@@ -374,7 +374,7 @@ void SettingsDialogLogic::setSpin(std::string_view name, int value) {
 
 void SettingsDialogLogic::setSpinText(std::string_view name, std::string_view text) {
     if (const SpinField* f = findSpinField(name))
-        setSpin(name, readSpinText(text, f->range));
+        setSpin(name, readSpinText(text, f->range, spin(name)));
 }
 
 bool SettingsDialogLogic::check(std::string_view name) const {

@@ -30,9 +30,10 @@ inline constexpr SpinRange kDoubleEveryRange{2, 100, 2};
 // A value outside the range becomes the nearest bound.
 int clampToRange(int value, SpinRange range);
 
-// The value of a field's text: a whole number clamped into the range; anything that is
-// not a number reads as the lower bound.
-int readSpinText(std::string_view text, SpinRange range);
+// The value of a field's text: a whole number clamped into the range; an emptied field or
+// anything that is not a number keeps `previous` (clamped), so that a slip of the keyboard
+// never moves every entry to the edge of the range.
+int readSpinText(std::string_view text, SpinRange range, int previous);
 
 // How a number field meets the settings.
 enum class SpinBinding {

@@ -29,25 +29,28 @@ int stateOf(const List& list, std::string_view control) {
 struct TextCase {
     const char* text;
     SpinRange range;
+    int previous;
     int expected;
 };
 
 class SpinTextReading : public testing::TestWithParam<TextCase> {};
 
-TEST_P(SpinTextReading, NumberIsClampedAndAnythingElseIsTheLowerBound) {
+TEST_P(SpinTextReading, NumberIsClampedAndAnythingElseKeepsThePreviousValue) {
     const TextCase& c = GetParam();
-    EXPECT_EQ(readSpinText(c.text, c.range), c.expected) << '"' << c.text << '"';
+    EXPECT_EQ(readSpinText(c.text, c.range, c.previous), c.expected) << '"' << c.text << '"';
 }
 
+// An emptied shift used to become -500 and move every entry off the blank.
 INSTANTIATE_TEST_SUITE_P(
     Texts, SpinTextReading,
-    testing::Values(TextCase{"12", kShiftRange, 12}, TextCase{" -40 ", kShiftRange, -40},
-                    TextCase{"+7", kFontRange, 7}, TextCase{"abc", kShiftRange, -500},
-                    TextCase{"", kFontRange, 3}, TextCase{"-", kDoubleShiftRange, -10},
-                    TextCase{"12a", kFontRange, 3}, TextCase{"25", kFontRange, 20},
-                    TextCase{"1", kDoubleEveryRange, 2}, TextCase{"-7", kFontRange, 3},
-                    TextCase{"99999999999999999999", kShiftRange, 500},
-                    TextCase{"-99999999999999999999", kShiftRange, -500}));
+    testing::Values(TextCase{"12", kShiftRange, 0, 12}, TextCase{" -40 ", kShiftRange, 0, -40},
+                    TextCase{"+7", kFontRange, 9, 7}, TextCase{"abc", kShiftRange, 35, 35},
+                    TextCase{"", kShiftRange, -12, -12}, TextCase{"", kFontRange, 9, 9},
+                    TextCase{"-", kDoubleShiftRange, 4, 4}, TextCase{"12a", kFontRange, 9, 9},
+                    TextCase{"x", kFontRange, 90, 20}, TextCase{"25", kFontRange, 9, 20},
+                    TextCase{"1", kDoubleEveryRange, 5, 2}, TextCase{"-7", kFontRange, 9, 3},
+                    TextCase{"99999999999999999999", kShiftRange, 0, 500},
+                    TextCase{"-99999999999999999999", kShiftRange, 0, -500}));
 
 TEST(SettingsDialogFields, StoredValuesOutsideTheRangeShowAndStoreAsTheNearestBound) {
     Settings s;
@@ -67,16 +70,19 @@ TEST(SettingsDialogFields, StoredValuesOutsideTheRangeShowAndStoreAsTheNearestBo
     EXPECT_EQ(s.DoubleStrDeltaY2, 10);
 }
 
-TEST(SettingsDialogFields, TypedTextThatIsNotANumberIsStoredAsTheLowerBound) {
+TEST(SettingsDialogFields, TypedTextThatIsNotANumberKeepsTheStoredValue) {
     Settings s;
+    s.DeltaX1 = 37;
+    s.FontSizeApp7Town = 11;
+    s.DoubleStrForEach2 = 4;
     SettingsDialogLogic logic(s);
     logic.setSpinText("UpDownSetDeltaX1", "x");
     logic.setSpinText("sedFontSizeApp7Town", "");
     logic.setSpinText("sedDoubleStrForEach2", "-");
     logic.store(s);
-    EXPECT_EQ(s.DeltaX1, -500);
-    EXPECT_EQ(s.FontSizeApp7Town, 3);
-    EXPECT_EQ(s.DoubleStrForEach2, 2);
+    EXPECT_EQ(s.DeltaX1, 37);
+    EXPECT_EQ(s.FontSizeApp7Town, 11);
+    EXPECT_EQ(s.DoubleStrForEach2, 4);
 }
 
 // Every field shows its own setting and OK stores it back there: a value per field that
