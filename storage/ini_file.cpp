@@ -42,6 +42,15 @@ std::optional<std::string_view> sectionName(std::string_view line) {
     return trim(t.substr(1, close - 1));
 }
 
+bool isQuoted(std::string_view s) {
+    return s.size() >= 2 && s.front() == '"' && s.back() == '"';
+}
+
+// A value without the double quotes around it, as older readers of such files take it.
+std::string_view unquote(std::string_view s) {
+    return isQuoted(s) ? s.substr(1, s.size() - 2) : s;
+}
+
 // The key of a "key=value" line, or none for comments and other lines.
 std::optional<std::string_view> keyName(std::string_view line) {
     const std::string_view t = trim(line);
@@ -110,7 +119,7 @@ std::optional<std::string> IniFile::value(std::string_view section, std::string_
         const auto name = keyName(lines_[i]);
         if (name && sameName(*name, key)) {
             const std::string_view line = lines_[i];
-            return std::string(trim(line.substr(line.find('=') + 1)));
+            return std::string(unquote(trim(line.substr(line.find('=') + 1))));
         }
     }
     return std::nullopt;
@@ -122,6 +131,10 @@ void IniFile::setValue(std::string_view section, std::string_view key, std::stri
         if (c == '\r' || c == '\n')
             c = ' ';
     }
+    // Blanks at either end would be trimmed away on reading, and a value in quotes would
+    // lose them: such values are written in quotes, which reading removes.
+    if (!clean.empty() && (isBlank(clean.front()) || isBlank(clean.back()) || isQuoted(clean)))
+        clean = '"' + clean + '"';
     std::size_t header = findSection(section);
     if (header == npos) {
         lines_.push_back("[" + std::string(section) + "]");

@@ -20,13 +20,14 @@ class IniFile final {
     // The lines joined with CR LF, the last one included.
     std::string serialize() const;
 
-    // The value of `key` in `section`, trimmed of surrounding blanks; none when the
-    // section or the key is missing.
+    // The value of `key` in `section`, trimmed of surrounding blanks and then of one pair
+    // of double quotes around it; none when the section or the key is missing.
     std::optional<std::string> value(std::string_view section, std::string_view key) const;
 
     // Replaces the value of an existing key in place (keeping the spelling of its name);
     // a new key goes after the last non-empty line of its section, a new section to the
-    // end of the text. CR and LF in `value` become spaces so that one value stays one line.
+    // end of the text. CR and LF in `value` become spaces so that one value stays one line;
+    // a value with a blank at either end, or in quotes, is written in double quotes.
     void setValue(std::string_view section, std::string_view key, std::string_view value);
 
     const std::vector<std::string>& lines() const { return lines_; }

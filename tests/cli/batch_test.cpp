@@ -93,6 +93,19 @@ TEST_F(Batch, EveryStudentGetsTheSheetsInOrderWithProgress) {
     EXPECT_TRUE(has(r.err, "3/3 Сидорова Анна Сергеевна\n")) << r.err;
 }
 
+// A tab as the separator is stored in App.ini and read back (it used to be trimmed
+// away, and every batch run stopped at the empty separator).
+TEST_F(Batch, TabSeparatedListWithTheTabInAppIni) {
+    Settings s;
+    s.SplitField = "\t";
+    std::string error;
+    ASSERT_TRUE(writeSettings(path("App.ini"), true, s, &error)) << error;
+    test::writeFile(path("list.csv"), cp("Иванов\tИван\tИванович\t05.03.85\tМосква\r\n"));
+    const PrintRun r = batch({"--ini", path("App.ini")}, "diploma");
+    ASSERT_EQ(r.exit, 0) << r.err;
+    EXPECT_TRUE(has(pageText(1), "Иванов"));
+}
+
 TEST_F(Batch, BadLinesAreNamedByNumberSkippedAndFailTheRun) {
     list({"Иванов;Иван;Иванович;05.03.85;Москва", "строка без разделителя", "", "Сидоров;",
           "Петров;Пётр;Петрович;01.02.86;Тверь"});

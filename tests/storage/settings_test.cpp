@@ -133,6 +133,29 @@ TEST(SettingsWrite, EveryKeyRoundTrips) {
     EXPECT_EQ(r.ProfEduType, 3);
 }
 
+// A separator of one space or one tab, and any value with blanks at its ends, survives a
+// write and a read (the blanks used to be trimmed away, leaving an empty separator).
+TEST(SettingsWrite, BlanksAtTheEndsOfAStringSurvive) {
+    for (const std::string value : {" ", "\t", " ; ", "\"quoted\"", ";"}) {
+        SCOPED_TRACE(value);
+        test::TempDir dir;
+        Settings s;
+        s.SplitField = value;
+        s.Path2CSV = " " + test::cp("список.csv");
+        ASSERT_TRUE(writeSettings(dir / "App.ini", true, s, nullptr));
+        Settings r;
+        ASSERT_TRUE(readSettings(dir / "App.ini", true, r));
+        EXPECT_EQ(r.SplitField, value);
+        EXPECT_EQ(r.Path2CSV, s.Path2CSV);
+    }
+    // Files without quotes read as before; quotes around a value are taken off.
+    const IniFile ini = IniFile::parse("[Program]\r\nA= x \r\nB=\"\t\"\r\nC=\"\r\nD=a\"b\"\r\n");
+    EXPECT_EQ(ini.value("Program", "A"), "x");
+    EXPECT_EQ(ini.value("Program", "B"), "\t");
+    EXPECT_EQ(ini.value("Program", "C"), "\"");
+    EXPECT_EQ(ini.value("Program", "D"), "a\"b\"");
+}
+
 TEST(SettingsWrite, UnknownKeysAndCommentsSurvive) {
     test::TempDir dir;
     const std::string before =
