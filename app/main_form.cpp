@@ -272,7 +272,10 @@ void TMainForm::FormCreate(const MainFormOptions& options) {
     }
     settings_.programDir = cp1251Path(programDir_ / "");
 
-    // 3. "App.ini"; a missing file gives the defaults without a word.
+    // 3. "App.ini"; a missing file gives the defaults without a word. Without the file
+    // the settings dialog opens on its first tab: a key missing from an existing file
+    // means the opposite, so the start value is set here and not in the key table.
+    settings_.modePositionTab = false;
     const bool settingsRead = readSettings(mainSettingsPath(programDir_), true, settings_);
     gradeList_ = loadGradeList(programDir_);
     for (const std::string& g : gradeList_) {

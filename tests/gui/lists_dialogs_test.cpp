@@ -21,6 +21,7 @@
 #include <string>
 
 #include "app/document.h"
+#include "app/file_dialog_form.h"
 #include "app/gui_text.h"
 #include "lists/disciplines_list_form.h"
 #include "lists/list_param_form.h"
@@ -297,7 +298,7 @@ TEST_F(ListDialogsTest, DeletingAndClosingRewritesTheListOnlyThen) {
     EXPECT_EQ(test::readFile(dir / "group.csv"), original) << "written only at closing";
     QTest::keyClick(students.get(), Qt::Key_Escape);  // the keyboard closes as the button does
     EXPECT_EQ(test::readFile(dir / "group.csv"),
-              cp("Иванов;Пётр;Сергеевич;05.03.85;Тула\r\nСидоров;Иван;Олегович;;\r\n"));
+              cp(" \"Иванов\" ;Пётр;Сергеевич;05.03.85;Тула\r\nСидоров;Иван;Олегович\r\n"));
 }
 
 TEST_F(ListDialogsTest, DeletionWithoutSelectionChangesNothing) {
@@ -408,6 +409,39 @@ TEST_F(DisciplinesFormTest, EmptySeparatorWarnsOnceAndKeepsTheLinesAsRead) {
     QCoreApplication::processEvents();
     EXPECT_EQ(messages.shown, std::vector<UserMessage>{warning(lt::kEmptySeparator)});
     EXPECT_EQ(shownNames(), QStringList{q("Математика;;")});
+}
+
+// A list file that cannot be written never traps the user in the window: «Да» saves into
+// another file, «Нет» closes without saving, a cancelled file choice stays.
+TEST_F(DisciplinesFormTest, UnwritableFileOffersAnotherFileOrClosingWithoutSaving) {
+    test::writeFile(dir / "disciplines.csv", cp("Математика\r\n"));
+    std::filesystem::permissions(dir / "disciplines.csv", std::filesystem::perms::owner_read);
+    const std::string other = (dir / "other.csv").string();
+    QString chosen;
+    FileDialogForm::setHook([&](const FileDialogForm::Request&) { return chosen; });
+    struct Case {
+        bool answer;
+        QString file;
+        bool closes;
+    } cases[] = {{true, QString(), false},
+                 {false, QString(), true},
+                 {true, QString::fromStdString(other), true}};  // the list then lives there
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.file.toStdString() + (c.answer ? " yes" : " no"));
+        open();
+        add(q("Физика"));
+        messages.answer = c.answer;
+        chosen = c.file;
+        child<QPushButton>(disciplines.get(), "btnClose")->click();
+        EXPECT_EQ(disciplines->isVisible(), !c.closes);
+        ASSERT_GE(messages.shown.size(), 2u);
+        EXPECT_TRUE(messages.shown.back().question);
+        messages.shown.clear();
+        disciplines.reset();
+    }
+    FileDialogForm::setHook({});
+    EXPECT_EQ(test::readFile(other), cp("Математика\r\nФизика\r\n"));
+    EXPECT_EQ(test::readFile(dir / "disciplines.csv"), cp("Математика\r\n"));
 }
 
 TEST_F(DisciplinesFormTest, AddsWithoutCaseDuplicatesDeletesAndWritesOnClose) {
@@ -549,7 +583,7 @@ TEST_F(ListParamFormTest, FormatsOfferedWithAndWithoutTheFormatsFile) {
     };
     const Case cases[] = {
         {"no file: the current format alone", std::nullopt, 1, "dd.mm.yy"},
-        {"current format not offered: none chosen", "d.m.yyyy\r\n", 1, ""},
+        {"current format not in the file: offered and kept", "d.m.yyyy\r\n", 2, "dd.mm.yy"},
     };
     for (const Case& c : cases) {
         std::filesystem::remove(dir / "DateFormats.dat");

@@ -162,6 +162,8 @@ TEST_F(MainFormTest, StartsWithDefaultsAndWritesAppIniOnClosing) {
     EXPECT_EQ(form->document().rowCount(Table::Disciplines), 54);
     EXPECT_EQ(form->pageWidgets().tables[0].size(), 54u);
     EXPECT_EQ(form->document().choice(Choice::cbTrial), 0);
+    // Without App.ini the settings dialog opens on its first tab.
+    EXPECT_FALSE(form->settings().modePositionTab);
     EXPECT_TRUE(form->windowTitle().endsWith(QStringLiteral(" (v5.0.2.373)")));
     form->close();
     const std::string ini = test::readFile(dir / "App.ini");

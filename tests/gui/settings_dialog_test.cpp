@@ -156,7 +156,10 @@ TEST_F(SettingsDialogTest, CentringOfTheAcademicAndNpoPagesShownAndKept) {
     EXPECT_EQ(s.AdjustLinesApp5, kAlignLeft);
 }
 
-TEST_F(SettingsDialogTest, TextThatIsNotANumberIsStoredAsTheLowerBound) {
+// An emptied shift used to become -500 and move every entry off the blank.
+TEST_F(SettingsDialogTest, TextThatIsNotANumberKeepsTheValueItHad) {
+    s.DeltaX1 = 37;
+    s.FontSizeApp7Town = 11;
     open();
     QSpinBox* x1 = spin("UpDownSetDeltaX1");
     x1->findChild<QLineEdit*>()->setText(QStringLiteral("abc"));
@@ -165,8 +168,8 @@ TEST_F(SettingsDialogTest, TextThatIsNotANumberIsStoredAsTheLowerBound) {
     font->selectAll();
     QTest::keyClick(font, Qt::Key_Delete);
     ok();
-    EXPECT_EQ(s.DeltaX1, -500);
-    EXPECT_EQ(s.FontSizeApp7Town, 3);
+    EXPECT_EQ(s.DeltaX1, 37);
+    EXPECT_EQ(s.FontSizeApp7Town, 11);
 }
 
 TEST_F(SettingsDialogTest, TwinFieldsFollowEachOther) {
@@ -176,12 +179,15 @@ TEST_F(SettingsDialogTest, TwinFieldsFollowEachOther) {
     EXPECT_EQ(spin("sedFontSizeApp5Town")->value(), 14);
     spin("sedFontSizeApp5School")->setValue(7);
     EXPECT_EQ(spin("sedFontSizeApp1School")->value(), 7);
+    // The line length is shown only: it stores nothing, so it takes no typing.
     QSpinBox* dbl = spin("seMaxSymbolsDbl");
     EXPECT_EQ(dbl->value(), 80);
+    EXPECT_TRUE(dbl->isReadOnly());
+    EXPECT_TRUE(spin("seMaxSymbols")->isReadOnly());
     dbl->setFocus();
     dbl->selectAll();
     QTest::keyClicks(dbl, QStringLiteral("64"));
-    EXPECT_EQ(spin("seMaxSymbols")->value(), 64);
+    EXPECT_EQ(spin("seMaxSymbols")->value(), 80);
     ok();
     EXPECT_EQ(s.FontSizeAppTown, 14);
     EXPECT_EQ(s.FontSizeAppSchool, 7);
