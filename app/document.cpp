@@ -286,6 +286,21 @@ void Document::rebuildPage2(int rows) {
     cells.resize(static_cast<std::size_t>(n * kColumnCount));
 }
 
+void Document::resizePage2(int rows) {
+    const int n = std::clamp(rows, 1, kMaxRowsPage2);
+    tables_[static_cast<int>(Table::Disciplines)].resize(
+        static_cast<std::size_t>(n * kColumnCount));
+}
+
+int Document::lastFilledRow(Table t) const {
+    const auto& cells = tables_[static_cast<int>(t)];
+    for (std::size_t i = cells.size(); i > 0; --i) {
+        if (!cells[i - 1].empty())
+            return static_cast<int>((i - 1) / kColumnCount) + 1;
+    }
+    return 0;
+}
+
 bool Document::flag(Flag f) const {
     return flags_[static_cast<int>(f)];
 }

@@ -136,6 +136,14 @@ class Document final {
 
     // Frees the page-2 table and builds an empty one of `rows` rows (1..94, clamped).
     void rebuildPage2(int rows);
+    // Gives the page-2 table `rows` rows (1..94, clamped), keeping rows 1…min(old, new)
+    // with their texts: a change of the row mode must not drop what was typed.
+    void resizePage2(int rows);
+    // The last row of `t` with any text in it; 0 when the table is empty.
+    int lastFilledRow(Table t) const;
+
+    // Every field, cell, flag and choice equal.
+    friend bool operator==(const Document&, const Document&) = default;
 
     bool flag(Flag f) const;
     // cbCopySign and cbCopySignDbl are one setting shown on two pages: setting either sets

@@ -1,5 +1,6 @@
 #include "app/main_form.h"
 
+#include <QAbstractSpinBox>
 #include <QAction>
 #include <QApplication>
 #include <QButtonGroup>
@@ -277,6 +278,7 @@ void TMainForm::FormCreate(const MainFormOptions& options) {
     // means the opposite, so the start value is set here and not in the key table.
     settings_.modePositionTab = false;
     const bool settingsRead = readSettings(mainSettingsPath(programDir_), true, settings_);
+    storedSettings_ = settings_;
     gradeList_ = loadGradeList(programDir_);
     for (const std::string& g : gradeList_) {
         grades_.append(toQString(g));
@@ -356,6 +358,7 @@ void TMainForm::FormCreate(const MainFormOptions& options) {
 
     // 12.
     FormResize();
+    markUnchanged();
 }
 
 void TMainForm::buildMenus() {
@@ -517,6 +520,25 @@ void TMainForm::buildTables() {
     for (const PageLayout& layout : pageLayouts()) {
         applyTabOrder(layout, widgets_);
     }
+    guardWheel(pages_);
+}
+
+void TMainForm::guardWheel(QWidget* root) {
+    // A wheel turned while scrolling the page must not change the grade or the number
+    // under the pointer: only a box with the focus takes the wheel.
+    auto guard = [this](QWidget* w) {
+        if (!w->property("wheelGuard").toBool()) {
+            w->setProperty("wheelGuard", true);
+            w->setFocusPolicy(Qt::StrongFocus);
+            w->installEventFilter(this);
+        }
+    };
+    for (QComboBox* c : root->findChildren<QComboBox*>()) {
+        guard(c);
+    }
+    for (QAbstractSpinBox* b : root->findChildren<QAbstractSpinBox*>()) {
+        guard(b);
+    }
 }
 
 void TMainForm::rebuildPage2Widgets() {
@@ -525,6 +547,7 @@ void TMainForm::rebuildPage2Widgets() {
                    grades_, widgets_);
     bindTable(Table::Disciplines);
     applyTabOrder(pageLayout(Page::Page2), widgets_);
+    guardWheel(pages_);
     // A new row count switches page 2 to the settings' blank.
     SwitchVellexVersionPage2(settings_.VellexVersion);
 }
@@ -576,6 +599,7 @@ void TMainForm::bindPage(Page page) {
                 doc_.setFlag(flag, on);
             }
             refreshChoices();
+            updateTitle();
         });
     }
     for (int i = 0; i < kChoiceCount; ++i) {
@@ -597,6 +621,7 @@ void TMainForm::bindPage(Page page) {
                 }
             }
             refreshChoices();
+            updateTitle();
         });
     }
     if (widgets_.trial && !widgets_.trial->property("bound").toBool()) {
@@ -604,6 +629,7 @@ void TMainForm::bindPage(Page page) {
         connect(widgets_.trial, &QComboBox::currentIndexChanged, this, [this](int index) {
             if (!updating_) {
                 doc_.setChoice(Choice::cbTrial, index);
+                updateTitle();
             }
         });
     }
@@ -643,6 +669,7 @@ void TMainForm::fieldEdited(Field f, QWidget* editor) {
     std::string bytes;
     if (acceptTyped(text, bytes)) {
         doc_.setText(f, std::move(bytes));
+        updateTitle();
         return;
     }
     // Put back what the document holds; the cursor stays near where it was.
@@ -668,6 +695,7 @@ void TMainForm::cellEdited(Table t, int row, Column c, QWidget* editor) {
     std::string bytes;
     if (acceptTyped(text, bytes)) {
         doc_.setCell(t, row, c, std::move(bytes));
+        updateTitle();
         return;
     }
     updating_ = true;
@@ -682,11 +710,13 @@ void TMainForm::cellEdited(Table t, int row, Column c, QWidget* editor) {
 void TMainForm::clearColumn(Table t, Column c) {
     clearTableColumn(doc_, t, c);
     refreshTable(t);
+    updateTitle();
 }
 
 // ---------------------------------------------------------------- refreshing
 
 void TMainForm::refreshFromDocument() {
+    updateTitle();
     refreshTexts();
     for (Table t :
          {Table::Disciplines, Table::Disciplines8, Table::Disciplines4, Table::Disciplines7}) {
@@ -855,6 +885,12 @@ bool TMainForm::event(QEvent* e) {
 }
 
 bool TMainForm::eventFilter(QObject* watched, QEvent* e) {
+    if (e->type() == QEvent::Wheel && watched->property("wheelGuard").toBool() &&
+        !static_cast<QWidget*>(watched)->hasFocus()) {
+        // Handled here but not accepted: the event goes on to the scroll area.
+        e->ignore();
+        return true;
+    }
     if (e->type() == QEvent::FocusOut && !updating_) {
         const QVariant field = watched->property("leaveField");
         if (field.isValid()) {
@@ -868,7 +904,7 @@ bool TMainForm::eventFilter(QObject* watched, QEvent* e) {
 }
 
 void TMainForm::FormActivate() {
-    applyStoredLineModes(doc_, settings_);
+    notAChange([this] { applyStoredLineModes(doc_, settings_); });
     refreshChoices();
 }
 
@@ -912,6 +948,10 @@ void TMainForm::FormResize() {
 }
 
 void TMainForm::closeEvent(QCloseEvent* e) {
+    if (!maySetDocumentAside()) {
+        e->ignore();
+        return;
+    }
     FormClose();
     e->accept();
 }
@@ -935,10 +975,62 @@ Settings TMainForm::settingsToWrite() const {
 }
 
 void TMainForm::FormClose() {
+    // The program still closes on a failure; the operator learns the settings were not kept.
+    writeMainSettings();
+}
+
+bool TMainForm::writeMainSettings() {
+    // Only what this window changed is written: a second window's calibration, saved in
+    // the meantime, stays.
+    const Settings now = settingsToWrite();
     std::string error;
-    if (!writeSettings(mainSettingsPath(programDir_), true, settingsToWrite(), &error)) {
-        // The program still closes; the operator learns the settings were not kept.
+    if (!writeSettingsChanges(mainSettingsPath(programDir_), true, &storedSettings_, now, &error)) {
         showError(fromUtf8(error));
+        return false;
+    }
+    storedSettings_ = now;
+    return true;
+}
+
+// ---------------------------------------------------------------- changes
+
+bool TMainForm::isModified() const {
+    return !(doc_ == baseline_);
+}
+
+void TMainForm::markUnchanged() {
+    baseline_ = doc_;
+    updateTitle();
+}
+
+void TMainForm::notAChange(const std::function<void()>& step) {
+    const bool wasModified = isModified();
+    step();
+    if (!wasModified) {
+        baseline_ = doc_;
+    }
+    updateTitle();
+}
+
+void TMainForm::updateTitle() {
+    const QString name = documentFileName_.empty() ? QStringLiteral("Новый документ")
+                                                   : pathToQString(documentFileName_.filename());
+    setWindowTitle(name + QStringLiteral("[*] — Vellex") + kVersionSuffix);
+    setWindowModified(isModified());
+}
+
+bool TMainForm::maySetDocumentAside() {
+    if (!isModified()) {
+        return true;
+    }
+    switch (MessageForm::askWithCancel(this, QStringLiteral("Vellex"),
+                                       QStringLiteral("Сохранить изменения в документе?"))) {
+        case QMessageBox::Yes:
+            return saveWithDialog();
+        case QMessageBox::No:
+            return true;
+        default:
+            return false;
     }
 }
 
@@ -1003,6 +1095,7 @@ bool TMainForm::openDocument(const fs::path& path, DocumentLayout layout, bool r
     }
     documentFileName_ = path;
     refreshFromDocument();
+    markUnchanged();
     return true;
 }
 
@@ -1020,6 +1113,7 @@ bool TMainForm::saveDocument(const fs::path& path) {
             }
         }
     }
+    markUnchanged();
     return true;
 }
 
@@ -1043,6 +1137,9 @@ void TMainForm::openWithLayout(DocumentLayout layout, bool rows86) {
         QStringLiteral("Файл настроек (*.App *.app);;Текст CSV (*.csv *.CSV);;Все файлы (*)");
     r.defaultSuffix = QStringLiteral("App");
     r.proposedName = QStringLiteral("Set1.App");
+    if (!maySetDocumentAside()) {
+        return;
+    }
     const QString chosen = FileDialogForm::choose(this, r);
     if (chosen.isEmpty()) {
         return;
@@ -1068,6 +1165,10 @@ void TMainForm::mnOpenOldInNew4Click() {
 }
 
 void TMainForm::mnSaveClick() {
+    saveWithDialog();
+}
+
+bool TMainForm::saveWithDialog() {
     FileDialogForm::Request r;
     r.save = true;
     r.title = QStringLiteral("Сохранить текущее состояние как...");
@@ -1077,10 +1178,10 @@ void TMainForm::mnSaveClick() {
     r.proposedName = proposedSaveName();
     const QString chosen = FileDialogForm::choose(this, r);
     if (chosen.isEmpty()) {
-        return;
+        return false;
     }
     saveFolder_ = QFileInfo(chosen).absolutePath();
-    saveDocument(pathFromQString(chosen));
+    return saveDocument(pathFromQString(chosen));
 }
 
 void TMainForm::mnRunConverterClick() {
@@ -1203,30 +1304,60 @@ void TMainForm::btnAddExamMoreFromMemoNPOClick() {
     runCopy(CopyCommand::SpreadExamMoreNpo);
 }
 
-void TMainForm::afterSettingsDialog(const SettingsDialogResult& result, bool fromToolbar) {
-    if (result.rowModeChanged) {
-        rebuildPage2();
+void TMainForm::afterSettingsDialog(const Settings& before, const SettingsDialogResult& result,
+                                    bool fromToolbar) {
+    if (result.rowModeChanged && !resizePage2(rowsForMode(before.mode_N_Discipl))) {
+        // The user keeps the rows: the old mode (and the edition that came with it) stays.
+        settings_.mode_N_Discipl = before.mode_N_Discipl;
+        settings_.VellexVersion = before.VellexVersion;
     }
-    if (result.versionChanged) {
-        if (fromToolbar) {
-            applyVariants(-1);
-        } else {
-            // The menu switches the pages only; the line-count groups stay as chosen.
-            switchSixPages();
-        }
+    if (settings_.VellexVersion != before.VellexVersion) {
+        notAChange([&] {
+            if (fromToolbar) {
+                applyVariants(-1);
+            } else {
+                // The menu switches the pages only; the line-count groups stay as chosen.
+                switchSixPages();
+            }
+        });
     }
     refreshFromDocument();
+    // Stored at once, so that vellex-print and the next start see the new calibration
+    // and a crash cannot lose it; on a failure the settings still stay in force.
+    writeMainSettings();
+}
+
+bool TMainForm::resizePage2(int oldRows) {
+    const int newRows = rowsForMode(settings_.mode_N_Discipl);
+    const int lastFilled = doc_.lastFilledRow(Table::Disciplines);
+    if (newRows < oldRows && lastFilled > newRows) {
+        const QString text =
+            QStringLiteral("Строки %1–%2 2-й страницы не поместятся в режим «%3». Удалить их?")
+                .arg(newRows + 1)
+                .arg(lastFilled)
+                .arg(fromUtf8(rowModeCaption(settings_.mode_N_Discipl)));
+        if (!MessageForm::ask(this, QStringLiteral("Vellex"), text)) {
+            return false;
+        }
+    }
+    doc_.resizePage2(newRows);
+    rebuildPage2Widgets();
+    refreshTable(Table::Disciplines);
+    return true;
 }
 
 // The menu opens the dialog on its general tab.
 void TMainForm::mnSettingsClick() {
-    afterSettingsDialog(runSettingsDialog(this, settings_, kSettingsMenuStartTab), false);
+    const Settings before = settings_;
+    afterSettingsDialog(before, runSettingsDialog(this, settings_, kSettingsMenuStartTab), false);
 }
 
 // The toolbar button opens it on the tab of the page in front.
 void TMainForm::sbtSetClick() {
     const Page current = pageLayouts()[static_cast<size_t>(pages_->currentIndex())].page;
-    afterSettingsDialog(runSettingsDialog(this, settings_, settingsStartTabForPage(current)), true);
+    const Settings before = settings_;
+    afterSettingsDialog(before,
+                        runSettingsDialog(this, settings_, settingsStartTabForPage(current)), true);
 }
 
 // The list logic's messages look the same wherever they come from.

@@ -74,6 +74,12 @@ class TMainForm final : public QMainWindow {
     // The name the save dialog proposes.
     QString proposedSaveName() const;
 
+    // Whether the user changed the document since it was started, opened or saved.
+    bool isModified() const;
+    // Before the document is closed or replaced: when it was changed, asks «Сохранить
+    // изменения в документе?»; true when the caller may go on (saved, or «Нет»).
+    bool maySetDocumentAside();
+
     // A test replaces the preview with this hook (it receives the prepared page).
     using PreviewHook = std::function<void(const TReport&)>;
     static void setPreviewHook(PreviewHook hook);
@@ -145,6 +151,7 @@ class TMainForm final : public QMainWindow {
     void bindPage(Page page);
     void bindTable(Table t);
     void rebuildPage2Widgets();
+    void guardWheel(QWidget* root);
 
     void refreshTexts();
     void refreshTable(Table t);
@@ -157,11 +164,26 @@ class TMainForm final : public QMainWindow {
     bool acceptTyped(const QString& text, std::string& out);
 
     void openWithLayout(DocumentLayout layout, bool rows86);
+    // The save dialog, then the save; true when the document was saved.
+    bool saveWithDialog();
+    // The title: the document's name, the change mark, the program.
+    void updateTitle();
+    // After a step that is not the user's change (start-up fills, a variant switch): a
+    // document that was unchanged stays so.
+    void notAChange(const std::function<void()>& step);
+    // The state the change mark compares with: now.
+    void markUnchanged();
+    // Writes the settings the window changed into "App.ini"; a failure is shown.
+    bool writeMainSettings();
+    // After the row mode changed: keeps rows 1…min(old, new), asking before rows with text
+    // are dropped; false when the user keeps the old mode.
+    bool resizePage2(int oldRows);
     bool readCompanionSettings(const std::filesystem::path& document);
     Settings settingsToWrite() const;
     void printSheet(SheetKind kind);
     void runCopy(CopyCommand command);
-    void afterSettingsDialog(const SettingsDialogResult& result, bool fromToolbar);
+    void afterSettingsDialog(const Settings& before, const SettingsDialogResult& result,
+                             bool fromToolbar);
     void applyVariants(int hint);
     void switchSixPages();
     void switchPage(Page page, int version);
@@ -174,7 +196,9 @@ class TMainForm final : public QMainWindow {
     void showError(const QString& text);
 
     Document doc_;
+    Document baseline_;  // the document as last started, opened or saved
     Settings settings_;
+    Settings storedSettings_;  // what "App.ini" held when last read or written by this window
     GradeList gradeList_;
     QStringList grades_;
     std::filesystem::path programDir_;

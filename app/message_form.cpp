@@ -24,6 +24,12 @@ bool MessageForm::ask(QWidget* parent, const QString& caption, const QString& te
     return show(parent, Kind::Question, caption, text) == QMessageBox::Yes;
 }
 
+QMessageBox::StandardButton MessageForm::askWithCancel(QWidget* parent, const QString& caption,
+                                                       const QString& text) {
+    const QMessageBox::StandardButton b = show(parent, Kind::QuestionWithCancel, caption, text);
+    return b == QMessageBox::Yes || b == QMessageBox::No ? b : QMessageBox::Cancel;
+}
+
 QMessageBox::StandardButton MessageForm::show(QWidget* parent, Kind kind, const QString& caption,
                                               const QString& text) {
     if (hook()) {
@@ -43,6 +49,7 @@ QMessageBox::StandardButton MessageForm::show(QWidget* parent, Kind kind, const 
             box.setIcon(QMessageBox::Critical);
             break;
         case Kind::Question:
+        case Kind::QuestionWithCancel:
             box.setIcon(QMessageBox::Question);
             break;
     }
@@ -51,6 +58,13 @@ QMessageBox::StandardButton MessageForm::show(QWidget* parent, Kind kind, const 
         box.button(QMessageBox::Yes)->setText(QStringLiteral("Да"));
         box.button(QMessageBox::No)->setText(QStringLiteral("Нет"));
         box.setDefaultButton(QMessageBox::Yes);
+    } else if (kind == Kind::QuestionWithCancel) {
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+        box.button(QMessageBox::Yes)->setText(QStringLiteral("Да"));
+        box.button(QMessageBox::No)->setText(QStringLiteral("Нет"));
+        box.button(QMessageBox::Cancel)->setText(QStringLiteral("Отмена"));
+        box.setDefaultButton(QMessageBox::Yes);
+        box.setEscapeButton(QMessageBox::Cancel);
     } else {
         box.setStandardButtons(QMessageBox::Ok);
     }

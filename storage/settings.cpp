@@ -65,18 +65,27 @@ void readKeys(const IniFile& ini, bool mainFile, Settings& s) {
     }
 }
 
-#define VELLEX_WRITE_Int(sec, key, def) ini.setValue(sec, #key, std::to_string(s.key));
-#define VELLEX_WRITE_Bool(sec, key, def)                     \
-    if (mainFile || std::string_view(#key) != "EachSaveSet") \
+// With `before`, only the keys whose value differs from it are written, so that another
+// window's changes to the other keys stay in the file.
+#define VELLEX_CHANGED(key) (!before || !(before->key == s.key))
+#define VELLEX_WRITE_Int(sec, key, def) \
+    if (VELLEX_CHANGED(key))            \
+        ini.setValue(sec, #key, std::to_string(s.key));
+#define VELLEX_WRITE_Bool(sec, key, def)                                              \
+    if ((mainFile || std::string_view(#key) != "EachSaveSet") && VELLEX_CHANGED(key)) \
         ini.setValue(sec, #key, s.key ? "1" : "0");
-#define VELLEX_WRITE_Str(sec, key, def) ini.setValue(sec, #key, s.key);
+#define VELLEX_WRITE_Str(sec, key, def) \
+    if (VELLEX_CHANGED(key))            \
+        ini.setValue(sec, #key, s.key);
 #define VELLEX_WRITE_Align(sec, key, def) \
-    ini.setValue(sec, #key, s.key == kAlignCenter ? "1" : "0");
+    if (VELLEX_CHANGED(key))              \
+        ini.setValue(sec, #key, s.key == kAlignCenter ? "1" : "0");
 #define VELLEX_WRITE_AlignRight(sec, key, def) \
-    ini.setValue(sec, #key, s.key##1 == kAlignCenter ? "1" : "0");
+    if (VELLEX_CHANGED(key##1))                \
+        ini.setValue(sec, #key, s.key##1 == kAlignCenter ? "1" : "0");
 #define VELLEX_WRITE(sec, key, type, def) VELLEX_WRITE_##type(sec, key, def)
 
-void writeKeys(IniFile& ini, bool mainFile, const Settings& s) {
+void writeKeys(IniFile& ini, bool mainFile, const Settings& s, const Settings* before) {
     VELLEX_SETTINGS(VELLEX_WRITE)
 }
 
@@ -121,8 +130,16 @@ bool readSettings(const fs::path& path, bool mainFile, Settings& s) {
 }
 
 bool writeSettings(const fs::path& path, bool mainFile, const Settings& s, std::string* error) {
+    return writeSettingsChanges(path, mainFile, nullptr, s, error);
+}
+
+bool writeSettingsChanges(const fs::path& path, bool mainFile, const Settings* before,
+                          const Settings& s, std::string* error) {
     IniFile ini;
     std::error_code ec;
+    if (!fs::exists(path, ec)) {
+        before = nullptr;  // a new file gets every key
+    }
     if (fs::exists(path, ec)) {
         std::string text;
         // Never replace a file whose lines we could not read: they would be lost.
@@ -132,7 +149,7 @@ bool writeSettings(const fs::path& path, bool mainFile, const Settings& s, std::
     } else {
         ini = IniFile::parse("[Settings]\r\n");
     }
-    writeKeys(ini, mainFile, s);
+    writeKeys(ini, mainFile, s, before);
     return writeFileAtomically(path, ini.serialize(), error);
 }
 

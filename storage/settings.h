@@ -196,6 +196,13 @@ bool readSettings(const std::filesystem::path& path, bool mainFile, Settings& s)
 bool writeSettings(const std::filesystem::path& path, bool mainFile, const Settings& s,
                    std::string* error);
 
+// writeSettings for a file that another window may have changed since `before` was read
+// from it or written to it: only the keys whose values differ from `before` are written,
+// every other line stays as the file has it now. Without `before`, or when the file does
+// not exist, every key is written.
+bool writeSettingsChanges(const std::filesystem::path& path, bool mainFile, const Settings* before,
+                          const Settings& s, std::string* error);
+
 // The settings file kept beside a document: the extension of the file name replaced by
 // "ini" ("ivanov.app" → "ivanov.ini", "ivanov" → "ivanov.ini"). None for a path of four
 // characters or less.

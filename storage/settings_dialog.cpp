@@ -13,6 +13,7 @@
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <span>
 #include <string_view>
 #include <vector>
@@ -544,6 +545,11 @@ SettingsDialogResult runSettingsDialog(QWidget* parent, Settings& settings, int 
     TSettings dialog(settings, startTab, parent);
     dialog.exec();
     return {settings.mode_N_Discipl != rowMode, settings.VellexVersion != version};
+}
+
+std::string_view rowModeCaption(int mode) {
+    // Modes past the list (5) are the 94-row mode under another number.
+    return kRowModeItems[static_cast<std::size_t>(std::clamp(mode, 0, 4))];
 }
 
 }  // namespace vellex

@@ -3,6 +3,7 @@
 #include <QDialog>
 #include <QString>
 #include <memory>
+#include <string_view>
 
 #include "storage/settings.h"
 
@@ -62,6 +63,9 @@ struct SettingsDialogResult {
 };
 
 // Opens the dialog modally on `startTab` and returns when OK closed it.
+// The caption of a row mode ("mode_N_Discipl") as the dialog shows it.
+std::string_view rowModeCaption(int mode);
+
 SettingsDialogResult runSettingsDialog(QWidget* parent, Settings& settings, int startTab);
 
 }  // namespace vellex

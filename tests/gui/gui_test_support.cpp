@@ -5,7 +5,22 @@
 #include <QFile>
 #include <cstdlib>
 
+#include <gtest/gtest.h>
+
 namespace vellex::test {
+
+// Without a MessageLog a box would wait for a click that never comes: the question about
+// unsaved changes is answered «Нет» (closing as the user who does not keep the text), any
+// other box fails the test instead of hanging it.
+void setUnattendedHook() {
+    MessageForm::setHook([](MessageForm::Kind kind, const QString& caption, const QString& text) {
+        if (kind == MessageForm::Kind::QuestionWithCancel)
+            return QMessageBox::No;
+        ADD_FAILURE() << "unexpected message box: " << caption.toStdString() << ": "
+                      << text.toStdString();
+        return kind == MessageForm::Kind::Question ? QMessageBox::Yes : QMessageBox::Ok;
+    });
+}
 
 void ensureApplication() {
     if (QApplication::instance()) {
@@ -25,18 +40,26 @@ void ensureApplication() {
     static char name[] = "vellex_gui_tests";
     static char* argv[] = {name, nullptr};
     new QApplication(argc, argv);  // lives as long as the test program
+    setUnattendedHook();
 }
 
 MessageLog::MessageLog() {
-    MessageForm::setHook(
-        [this](MessageForm::Kind kind, const QString& caption, const QString& text) {
-            entries_.push_back({kind, caption, text});
-            return kind == MessageForm::Kind::Question ? QMessageBox::Yes : QMessageBox::Ok;
-        });
+    MessageForm::setHook([this](MessageForm::Kind kind, const QString& caption,
+                                const QString& text) {
+        entries_.push_back({kind, caption, text});
+        if (kind != MessageForm::Kind::Question && kind != MessageForm::Kind::QuestionWithCancel)
+            return QMessageBox::Ok;
+        // «Да» to the question about unsaved changes would save over the test's file.
+        if (answers_.empty())
+            return kind == MessageForm::Kind::Question ? QMessageBox::Yes : QMessageBox::No;
+        const QMessageBox::StandardButton answer = answers_.front();
+        answers_.erase(answers_.begin());
+        return answer;
+    });
 }
 
 MessageLog::~MessageLog() {
-    MessageForm::setHook({});
+    setUnattendedHook();
 }
 
 }  // namespace vellex::test

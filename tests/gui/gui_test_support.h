@@ -11,6 +11,11 @@ namespace vellex::test {
 void ensureApplication();
 
 // Answers every message box while alive and keeps what they said.
+// Answers boxes shown while no MessageLog lives (set up by ensureApplication): the question
+// about unsaved changes gets «Нет», any other box fails the test. Clear the hook
+// (MessageForm::setHook({})) to see real boxes.
+void setUnattendedHook();
+
 class MessageLog final {
   public:
     struct Entry {
@@ -25,9 +30,12 @@ class MessageLog final {
 
     const std::vector<Entry>& entries() const { return entries_; }
     void clear() { entries_.clear(); }
+    // The answer to the next question (otherwise «Да», and «Нет» to unsaved changes).
+    void answerNext(QMessageBox::StandardButton answer) { answers_.push_back(answer); }
 
   private:
     std::vector<Entry> entries_;
+    std::vector<QMessageBox::StandardButton> answers_;
 };
 
 }  // namespace vellex::test

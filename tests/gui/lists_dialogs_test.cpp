@@ -145,6 +145,7 @@ TEST(ListMessageBoxes, ShowTheNamedIconAndButtons) {
          {q("Да"), q("Нет")},
          true},
     };
+    MessageForm::setHook({});  // the real boxes are what this test looks at
     for (const Case& c : cases) {
         QMessageBox::Icon icon = QMessageBox::NoIcon;
         QStringList buttons;
@@ -168,6 +169,7 @@ TEST(ListMessageBoxes, ShowTheNamedIconAndButtons) {
         EXPECT_FALSE(text.contains(u'\r')) << c.message.text;
         EXPECT_EQ(answered, c.answer) << c.message.text;
     }
+    test::setUnattendedHook();
 }
 
 // ---- Student list window -----------------------------------------------------------------

@@ -484,7 +484,9 @@ TEST_F(MainFormTest, OlderFilesOpenIntoTheCurrentPages) {
     ASSERT_EQ(form->pageWidgets().tables[0].size(), 94u);
     EXPECT_EQ(child<QComboBox>(*form, "Disciplines_86_Value")->currentText(),
               QStringLiteral("L%1").arg(55 + 3 * 86));
-    EXPECT_TRUE(messages.entries().empty());
+    // Only the first open found typed text to ask about; it was answered «Нет».
+    ASSERT_EQ(messages.entries().size(), 1u);
+    EXPECT_EQ(messages.entries()[0].text, QStringLiteral("Сохранить изменения в документе?"));
 }
 
 TEST_F(MainFormTest, FileThatCannotBeOpenedChangesNothing) {
@@ -492,9 +494,9 @@ TEST_F(MainFormTest, FileThatCannotBeOpenedChangesNothing) {
     form->document().setText(Field::edTown, cp("Орёл"));
     answerDialogs(dir / "nothing-here.app");
     form->mnOpenClick();
-    ASSERT_EQ(messages.entries().size(), 1u);
-    EXPECT_EQ(messages.entries()[0].caption, QStringLiteral("Ошибка"));
-    EXPECT_TRUE(messages.entries()[0].text.contains(QStringLiteral("nothing-here.app")));
+    ASSERT_EQ(messages.entries().size(), 2u);  // the unsaved-changes question, then the error
+    EXPECT_EQ(messages.entries()[1].caption, QStringLiteral("Ошибка"));
+    EXPECT_TRUE(messages.entries()[1].text.contains(QStringLiteral("nothing-here.app")));
     EXPECT_EQ(form->document().text(Field::edTown), cp("Орёл"));
     EXPECT_TRUE(form->documentFileName().empty());
 }
