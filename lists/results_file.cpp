@@ -84,6 +84,14 @@ UserMessages loadResultsFile(Document& doc, std::string_view fileName, std::stri
     std::string error;
     if (!readWholeFile(listFilePath(fileName), data, &error))
         return {{error, MessageIcon::Error, false}};
+    // The file is one student's results: rows an earlier, longer file filled would mix
+    // another student's grades into this one's.
+    for (const Table t : {Table::Disciplines, Table::Disciplines8}) {
+        for (int row = 1; row <= doc.rowCount(t); ++row) {
+            for (const Column c : {Column::Discipline, Column::AudTime, Column::Value})
+                doc.setCell(t, row, c, {});
+        }
+    }
     return fillResults(doc, data, separator);
 }
 
