@@ -175,6 +175,15 @@ UserMessages StudentList::close() {
     if (!modified_)
         return {};
     std::string cause;
+    // Written over, a list another window changed in the meantime would lose that
+    // window's students; the deletion is given up instead.
+    std::string now;
+    if (readWholeFile(listFilePath(fileName_), now, nullptr) && now != data_) {
+        return {error("Список студентов не сохранён!\r\nФайл «" +
+                      listFileNameForMessage(fileName_) +
+                      "» изменён после открытия списка (другим окном или программой). Откройте "
+                      "список снова и удалите студентов ещё раз.")};
+    }
     if (!writeFileAtomically(listFilePath(fileName_), keptText(), &cause)) {
         return {error("Список студентов не сохранён!\r\n" + cause)};
     }

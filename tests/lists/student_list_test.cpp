@@ -196,6 +196,25 @@ TEST(StudentListWriteBack, DeletingKeepsEveryOtherLineByteForByte) {
     }
 }
 
+// Another window added a student while this one had the list open: writing back the
+// list as read would drop that student.
+TEST(StudentListWriteBack, AListChangedSinceReadingIsNotWrittenOver) {
+    test::TempDir dir;
+    const auto file = dir / "students.csv";
+    std::filesystem::copy_file(test::dataFile("lists/students.csv"), file);
+    StudentList list;
+    list.load(name(file), ";");
+    list.removeRow(0);
+    const std::string changed =
+        test::readFile(file) + cp("Новиков;Олег;Петрович;01.01.90;Тверь\r\n");
+    test::writeFile(file, changed);
+    const UserMessages got = list.close();
+    ASSERT_EQ(got.size(), 1u);
+    EXPECT_EQ(got[0].icon, MessageIcon::Error);
+    EXPECT_NE(got[0].text.find("students.csv"), std::string::npos) << got[0].text;
+    EXPECT_EQ(test::readFile(file), changed);
+}
+
 TEST(StudentListWriteBack, CloseWithoutDeletionLeavesTheFileByteForByte) {
     test::TempDir dir;
     const auto file = dir / "students.csv";
