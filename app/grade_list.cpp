@@ -70,7 +70,7 @@ GradeList loadGradeList(const std::filesystem::path& programDir, std::string* er
         return builtInGrades();
     }
     std::string bytes;
-    if (!readWholeFile(file, bytes, error)) {
+    if (!readTextFile(file, bytes, error, kMaxSmallFileBytes)) {
         return builtInGrades();
     }
     return parseGradeList(bytes);

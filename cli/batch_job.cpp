@@ -101,7 +101,7 @@ bool layoutBatch(const PrintRequest& request, TReport& report, BatchResult& resu
         return fail(error, "В имени файла списка «" + pathToUtf8(listPath) +
                                "» есть знаки, которых нет в кодировке Windows-1251.");
     std::string data;
-    if (!readWholeFile(listPath, data, error))
+    if (!readTextFile(listPath, data, error, kMaxListBytes))
         return false;
 
     if (request.saveDocuments) {

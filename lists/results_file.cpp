@@ -82,7 +82,7 @@ UserMessages fillResults(Document& doc, std::string_view data, std::string_view 
 UserMessages loadResultsFile(Document& doc, std::string_view fileName, std::string_view separator) {
     std::string data;
     std::string error;
-    if (!readWholeFile(listFilePath(fileName), data, &error))
+    if (!readTextFile(listFilePath(fileName), data, &error, kMaxListBytes))
         return {{error, MessageIcon::Error, false}};
     // The file is one student's results: rows an earlier, longer file filled would mix
     // another student's grades into this one's.

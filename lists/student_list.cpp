@@ -94,10 +94,10 @@ UserMessages StudentList::beginLoad(std::string_view listFileName, std::string_v
     std::error_code ec;
     if (fileName_.empty() || !std::filesystem::exists(path, ec))
         return {};
-    reading_ = true;
     std::string cause;
-    if (!readWholeFile(path, data_, &cause))
+    if (!readTextFile(path, data_, &cause, kMaxListBytes))
         return {error(cause)};
+    reading_ = true;
     rows_.reserve(lineCountHint(data_));
     return {};
 }

@@ -88,7 +88,7 @@ UserMessages appendStudentToList(const Document& doc, const Settings& settings,
     if (listExists) {
         std::string old;
         std::string cause;
-        if (!readWholeFile(list, old, &cause))
+        if (!readTextFile(list, old, &cause, kMaxListBytes))
             return {cannotWrite(cause)};
         content.reserve(old.size() + line.size() + 16);
         LineCursor cursor(old);

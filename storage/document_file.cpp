@@ -15,10 +15,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// A document is a few hundred short lines; this only stops a stray huge file from
-// exhausting memory.
-constexpr std::uintmax_t kMaxFileBytes = 256u * 1024u * 1024u;
-
 // Which variants of the file a block line belongs to.
 enum class When : std::uint8_t {
     Always,
@@ -392,17 +388,8 @@ int page2RowsAfterRead(const DocumentReadOptions& options) {
 
 bool readDocument(const fs::path& path, const DocumentReadOptions& options, Document& doc,
                   std::string* error) {
-    std::error_code ec;
-    const auto size = fs::file_size(path, ec);
-    if (!ec && size > kMaxFileBytes) {
-        if (error) {
-            *error = "Не удалось открыть файл «" + pathToUtf8(path) +
-                     "»: файл слишком велик для документа.";
-        }
-        return false;
-    }
     std::string text;
-    if (!readWholeFile(path, text, error))
+    if (!readTextFile(path, text, error, kMaxDocumentBytes))
         return false;
 
     // Read into a copy so that nothing changes unless the whole read succeeds.

@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdint>
 #include <cstdio>
 #include <system_error>
 
@@ -21,6 +22,39 @@ std::string quoted(const fs::path& p) {
 
 std::string tempPrefix(const fs::path& target) {
     return "." + target.filename().string() + std::string(kTempMarker);
+}
+
+std::string megabytes(std::size_t bytes) {
+    return std::to_string(bytes >> 20) + " МБ";
+}
+
+// Windows-1251 letters are almost never valid UTF-8 (a letter byte is followed by another
+// letter, not by a continuation byte): valid UTF-8 with multi-byte characters is UTF-8.
+bool isUtf8BeyondAscii(std::string_view s) {
+    bool beyondAscii = false;
+    for (std::size_t i = 0; i < s.size();) {
+        const auto c = static_cast<unsigned char>(s[i]);
+        std::size_t more;
+        if (c < 0x80) {
+            ++i;
+            continue;
+        }
+        if (c >= 0xC2 && c <= 0xDF)
+            more = 1;
+        else if (c >= 0xE0 && c <= 0xEF)
+            more = 2;
+        else if (c >= 0xF0 && c <= 0xF4)
+            more = 3;
+        else
+            return false;
+        for (std::size_t k = 1; k <= more; ++k) {
+            if (i + k >= s.size() || (static_cast<unsigned char>(s[i + k]) & 0xC0) != 0x80)
+                return false;
+        }
+        beyondAscii = true;
+        i += more + 1;
+    }
+    return beyondAscii;
 }
 
 void removeLeftovers(const fs::path& target) {
@@ -108,23 +142,40 @@ std::string describeErrno(int err) {
     }
 }
 
-bool readWholeFile(const fs::path& path, std::string& out, std::string* error) {
+bool readWholeFile(const fs::path& path, std::string& out, std::string* error,
+                   std::size_t maxBytes) {
     out.clear();
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    const auto refuse = [&](const std::string& cause) {
+        out.clear();
+        if (error)
+            *error = "Не удалось прочитать файл " + quoted(path) + ": " + cause + ".";
+        return false;
+    };
+    // Without O_NONBLOCK opening a pipe would wait for a writer that never comes.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0) {
         if (error)
             *error = "Не удалось открыть файл " + quoted(path) + ": " + describeErrno(errno) + ".";
         return false;
     }
     struct stat st {};
-    if (::fstat(fd, &st) == 0 && S_ISDIR(st.st_mode)) {
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        const int err = errno;
         ::close(fd);
-        if (error)
-            *error = "Не удалось открыть файл " + quoted(path) + ": " + describeErrno(EISDIR) + ".";
-        return false;
+        if (S_ISDIR(st.st_mode))
+            return refuse(describeErrno(EISDIR));
+        return refuse(st.st_mode != 0 ? "это не обычный файл (канал, устройство или сокет)"
+                                      : describeErrno(err));
     }
-    if (st.st_size > 0)
-        out.reserve(static_cast<std::size_t>(st.st_size));
+    const auto tooLarge = [&] {
+        return refuse("файл слишком большой (больше " + megabytes(maxBytes) +
+                      "), такого файла программа не создаёт");
+    };
+    if (static_cast<std::uintmax_t>(st.st_size) > maxBytes) {
+        ::close(fd);
+        return tooLarge();
+    }
+    out.reserve(static_cast<std::size_t>(st.st_size));
     char buf[1 << 16];
     for (;;) {
         const ssize_t n = ::read(fd, buf, sizeof buf);
@@ -135,16 +186,35 @@ bool readWholeFile(const fs::path& path, std::string& out, std::string* error) {
                 continue;
             const int err = errno;
             ::close(fd);
-            out.clear();
-            if (error)
-                *error =
-                    "Не удалось прочитать файл " + quoted(path) + ": " + describeErrno(err) + ".";
-            return false;
+            return refuse(describeErrno(err));
         }
         out.append(buf, static_cast<std::size_t>(n));
+        if (out.size() > maxBytes) {  // it grew while being read
+            ::close(fd);
+            return tooLarge();
+        }
     }
     ::close(fd);
     return true;
+}
+
+bool readTextFile(const fs::path& path, std::string& out, std::string* error,
+                  std::size_t maxBytes) {
+    if (!readWholeFile(path, out, error, maxBytes))
+        return false;
+    std::string cause;
+    if (out.find('\0') != std::string::npos) {
+        cause = "Файл " + quoted(path) + " не прочитан: в нём есть нулевые байты, это не текст.";
+    } else if (out.starts_with("\xEF\xBB\xBF") || isUtf8BeyondAscii(out)) {
+        cause =
+            "Файл " + quoted(path) + " в кодировке UTF-8; сохраните его в кодировке Windows-1251.";
+    } else {
+        return true;
+    }
+    out.clear();
+    if (error)
+        *error = cause;
+    return false;
 }
 
 bool writeFileAtomically(const fs::path& path, std::string_view data, std::string* error) {
