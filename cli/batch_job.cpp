@@ -10,7 +10,7 @@
 #include "app/document.h"
 #include "app/name_search.h"
 #include "cli/print_job.h"
-#include "lists/list_lines.h"
+#include "text/line_cursor.h"
 #include "lists/student_list.h"
 #include "lists/student_pick.h"
 #include "report/overflow_check.h"

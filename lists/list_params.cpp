@@ -2,8 +2,8 @@
 
 #include <system_error>
 
-#include "lists/list_lines.h"
 #include "text/file_io.h"
+#include "text/line_cursor.h"
 #include "text/string_utils.h"
 
 namespace vellex {

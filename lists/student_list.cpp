@@ -5,9 +5,9 @@
 
 #include "lists/list_fields.h"
 #include "lists/list_file_name.h"
-#include "lists/list_lines.h"
 #include "lists/list_texts.h"
 #include "text/file_io.h"
+#include "text/line_cursor.h"
 
 namespace vellex {
 namespace {

@@ -4,9 +4,9 @@
 
 #include "app/name_search.h"
 #include "lists/list_file_name.h"
-#include "lists/list_lines.h"
 #include "lists/list_texts.h"
 #include "text/file_io.h"
+#include "text/line_cursor.h"
 #include "text/string_utils.h"
 
 namespace vellex {

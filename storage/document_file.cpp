@@ -9,6 +9,7 @@
 
 #include "storage/settings.h"
 #include "text/file_io.h"
+#include "text/line_cursor.h"
 
 namespace vellex {
 namespace {
@@ -232,24 +233,15 @@ std::optional<int> parseDecimal(std::string_view s) {
 // The file's lines one by one; past the end every line is empty.
 class LineReader final {
   public:
-    explicit LineReader(std::string_view text) : text_(text) {}
+    explicit LineReader(std::string_view text) : cursor_(text) {}
 
     std::string_view next() {
-        if (pos_ >= text_.size())
-            return {};
-        std::size_t end = text_.find('\n', pos_);
-        if (end == std::string_view::npos)
-            end = text_.size();
-        std::string_view line = text_.substr(pos_, end - pos_);
-        pos_ = end + 1;
-        if (!line.empty() && line.back() == '\r')
-            line.remove_suffix(1);
-        return line;
+        std::string_view line;
+        return cursor_.next(line) ? line : std::string_view();
     }
 
   private:
-    std::string_view text_;
-    std::size_t pos_ = 0;
+    LineCursor cursor_;
 };
 
 class BlockReader final {

@@ -3,6 +3,7 @@
 
 #include "lists/list_file_name.h"
 #include "lists/list_texts.h"
+#include "lists/results_file.h"
 #include "lists/student_list.h"
 #include "tests/support/test_support.h"
 
@@ -89,6 +90,23 @@ TEST(StudentListLoad, FixtureGivesItsStudentRows) {
     EXPECT_EQ(list.rows()[2], row({"Сидоров", "Петрович", "01.01.90", "г. Томск", ""}));
     EXPECT_EQ(list.rows()[4][5], cp("лишнее поле"));  // the last line has no line end
     EXPECT_FALSE(list.modified());
+}
+
+// A list saved with CR alone as its line end (old Mac editors) used to give one student;
+// a results file like it put every discipline in one row.
+TEST(StudentListLoad, CrOnlyLineEndsGiveEveryStudentAndEveryDiscipline) {
+    test::TempDir dir;
+    test::writeFile(dir / "list.csv", cp("Иванов;Иван;Иванович;05.03.85;Тула\r"
+                                         "Петров;Пётр;Петрович;06.04.86;Орёл\r"
+                                         "Сидоров;Олег;Олегович;07.05.87;Тверь\r"));
+    StudentList list;
+    EXPECT_TRUE(list.load(name(dir / "list.csv"), ";").empty());
+    EXPECT_EQ(list.rows().size(), 3u);
+
+    Document doc(54);
+    EXPECT_TRUE(fillResults(doc, cp("Физика;72;5\rХимия;36;4\r"), ";").empty());
+    EXPECT_EQ(doc.cell(Table::Disciplines, 2, Column::Discipline), cp("Химия"));
+    EXPECT_EQ(doc.cell(Table::Disciplines, 1, Column::Value), "5");
 }
 
 TEST(StudentListLoad, MessagesOfTheFailures) {

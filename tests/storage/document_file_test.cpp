@@ -8,6 +8,7 @@
 #include <set>
 
 #include "app/grade_list.h"
+#include "storage/settings.h"
 #include "tests/support/test_support.h"
 
 namespace vellex {
@@ -132,6 +133,44 @@ std::vector<FormatCase> allFormats() {
 }
 
 INSTANTIATE_TEST_SUITE_P(VersionsStylesRows, DocumentRoundTrip, ::testing::ValuesIn(allFormats()));
+
+// A document and a settings file whose line ends an editor turned into LF or CR alone
+// read as the CR LF originals (a CR-only file used to land entirely in the first field).
+TEST(ForeignLineEnds, DocumentAndSettingsReadAsWritten) {
+    test::TempDir dir;
+    const Document doc = filledDocument(54);
+    const std::string text = documentFileText(doc, {});
+    Settings settings;
+    settings.DeltaX1 = 12;
+    settings.SplitField = ",";
+    ASSERT_TRUE(writeSettings(dir / "App.ini", true, settings, nullptr));
+    const std::string ini = test::readFile(dir / "App.ini");
+    for (const char* end : {"\n", "\r"}) {
+        const auto convert = [&](std::string s) {
+            std::string out;
+            for (std::size_t i = 0; i < s.size(); ++i) {
+                if (s.compare(i, 2, "\r\n") == 0) {
+                    out += end;
+                    ++i;
+                } else {
+                    out += s[i];
+                }
+            }
+            return out;
+        };
+        SCOPED_TRACE(end[0] == '\n' ? "LF" : "CR");
+        test::writeFile(dir / "a.app", convert(text));
+        Document read(54);
+        ASSERT_TRUE(readDocument(dir / "a.app", {}, read, nullptr));
+        EXPECT_EQ(documentFileText(read, {}), text);
+
+        test::writeFile(dir / "b.ini", convert(ini));
+        Settings back;
+        ASSERT_TRUE(readSettings(dir / "b.ini", true, back));
+        EXPECT_EQ(back.DeltaX1, 12);
+        EXPECT_EQ(back.SplitField, ",");
+    }
+}
 
 TEST(DocumentLayoutCounts, EmptyDocumentLinesAndTheTrialLine) {
     const std::pair<int, int> rowsAndLines[] = {{54, 731}, {62, 755}, {58, 743}, {94, 851}};
