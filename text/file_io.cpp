@@ -5,8 +5,11 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <charconv>
+#include <csignal>
 #include <cstdint>
 #include <cstdio>
+#include <ctime>
 #include <system_error>
 
 namespace vellex {
@@ -57,13 +60,28 @@ bool isUtf8BeyondAscii(std::string_view s) {
     return beyondAscii;
 }
 
+// A temporary file is named "<prefix><pid>-<random>". It is a leftover when the process
+// that wrote it no longer runs, when it is older than any save takes, or when it comes
+// from an older release (no process id): another live save's file is left alone.
+bool isLeftover(const fs::path& file, std::string_view suffix) {
+    pid_t pid = 0;
+    const auto [end, ec] = std::from_chars(suffix.data(), suffix.data() + suffix.size(), pid);
+    if (ec != std::errc() || end == suffix.data() + suffix.size() || *end != '-' || pid <= 0)
+        return true;
+    if (::kill(pid, 0) != 0 && errno == ESRCH)
+        return true;
+    struct stat st {};
+    return ::stat(file.c_str(), &st) == 0 && ::time(nullptr) - st.st_mtime > 10 * 60;
+}
+
 void removeLeftovers(const fs::path& target) {
     const fs::path dir = target.has_parent_path() ? target.parent_path() : fs::path(".");
     const std::string prefix = tempPrefix(target);
     std::error_code ec;
     for (fs::directory_iterator it(dir, ec), end; !ec && it != end; it.increment(ec)) {
         const std::string name = it->path().filename().string();
-        if (name.size() > prefix.size() && name.compare(0, prefix.size(), prefix) == 0) {
+        if (name.size() > prefix.size() && name.compare(0, prefix.size(), prefix) == 0 &&
+            isLeftover(it->path(), std::string_view(name).substr(prefix.size()))) {
             std::error_code ignored;
             fs::remove(it->path(), ignored);
         }
@@ -250,7 +268,8 @@ bool writeFileAtomically(const fs::path& path, std::string_view data, std::strin
     removeLeftovers(target);
 
     const fs::path dir = target.has_parent_path() ? target.parent_path() : fs::path(".");
-    std::string tmpl = (dir / (tempPrefix(target) + "XXXXXX")).string();
+    std::string tmpl =
+        (dir / (tempPrefix(target) + std::to_string(::getpid()) + "-XXXXXX")).string();
     const int fd = ::mkostemp(tmpl.data(), O_CLOEXEC);
     if (fd < 0)
         return fail(errno);

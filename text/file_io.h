@@ -34,7 +34,8 @@ bool readTextFile(const std::filesystem::path& path, std::string& out, std::stri
 // it over `path`. On any failure the old file stays exactly as it was, the temporary
 // file is removed and `error` receives a Russian message naming the file and the cause.
 // A read-only target is refused even where the folder would allow replacing it.
-// Leftover temporary files of earlier interrupted writes of the same file are removed.
+// Leftover temporary files of earlier interrupted writes of the same file are removed;
+// another process's save in progress keeps its own.
 bool writeFileAtomically(const std::filesystem::path& path, std::string_view data,
                          std::string* error);
 

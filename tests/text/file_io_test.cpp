@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
+
+#include <vector>
 
 #include "tests/support/test_support.h"
 #include "text/file_io.h"
@@ -28,6 +31,36 @@ TEST(AtomicWrite, CleansUpLeftoversOfAnInterruptedWrite) {
     test::writeFile(dir / ".a.app.vellex-tmp-abc123", "half");
     ASSERT_TRUE(writeFileAtomically(f, "x", nullptr));
     EXPECT_FALSE(fs::exists(dir / ".a.app.vellex-tmp-abc123"));
+}
+
+// Two windows saving one file at once: each used to sweep away the other's temporary file
+// as a leftover, and the other's save failed.
+TEST(AtomicWrite, SavesOfOneFileAtOnceNeverFailEachOther) {
+    test::TempDir dir;
+    const fs::path f = dir / "shared.app";
+    constexpr int kProcesses = 4;
+    constexpr int kSaves = 300;
+    std::vector<pid_t> children;
+    for (int p = 0; p < kProcesses; ++p) {
+        const pid_t pid = ::fork();
+        ASSERT_GE(pid, 0);
+        if (pid == 0) {
+            int failures = 0;
+            const std::string data(4096, static_cast<char>('a' + p));
+            for (int i = 0; i < kSaves; ++i)
+                failures += writeFileAtomically(f, data, nullptr) ? 0 : 1;
+            ::_exit(failures > 0 ? 1 : 0);
+        }
+        children.push_back(pid);
+    }
+    for (const pid_t pid : children) {
+        int status = 0;
+        ASSERT_EQ(::waitpid(pid, &status, 0), pid);
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "a save failed";
+    }
+    EXPECT_EQ(test::readFile(f).size(), 4096u);
+    for (const auto& e : fs::directory_iterator(dir.path()))
+        EXPECT_EQ(e.path().filename(), "shared.app");  // no temporary file left behind
 }
 
 TEST(AtomicWrite, ReadOnlyFileIsRefusedAndKept) {
