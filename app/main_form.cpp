@@ -290,7 +290,9 @@ void TMainForm::FormCreate(const MainFormOptions& options) {
     // the settings dialog opens on its first tab: a key missing from an existing file
     // means the opposite, so the start value is set here and not in the key table.
     settings_.modePositionTab = false;
-    const bool settingsRead = readSettings(mainSettingsPath(programDir_), true, settings_);
+    std::vector<std::string> settingsWarnings;
+    const bool settingsRead =
+        readSettings(mainSettingsPath(programDir_), true, settings_, &settingsWarnings);
     storedSettings_ = settings_;
     gradeList_ = loadGradeList(programDir_);
     for (const std::string& g : gradeList_) {
@@ -372,6 +374,14 @@ void TMainForm::FormCreate(const MainFormOptions& options) {
     // 12.
     FormResize();
     markUnchanged();
+    // Said once the window stands, so that the user knows which calibration is in force.
+    if (!settingsWarnings.empty()) {
+        std::string text;
+        for (const std::string& w : settingsWarnings)
+            text += (text.empty() ? "" : "\n") + w;
+        MessageForm::inform(this, MessageForm::Kind::Warning, QStringLiteral("Vellex"),
+                            fromUtf8(text));
+    }
 }
 
 void TMainForm::buildMenus() {

@@ -68,6 +68,11 @@ std::optional<std::string_view> keyName(std::string_view line) {
 
 IniFile IniFile::parse(std::string_view text) {
     IniFile ini;
+    // Editors that save "UTF-8 with BOM" put these bytes before the first section name.
+    while (text.starts_with("\xEF\xBB\xBF")) {
+        ini.hadByteOrderMark_ = true;
+        text.remove_prefix(3);
+    }
     LineCursor cursor(text);
     std::string_view line;
     while (cursor.next(line))
