@@ -1208,17 +1208,24 @@ bool TMainForm::openDocument(const fs::path& path, DocumentLayout layout, bool r
 
 bool TMainForm::saveDocument(const fs::path& path) {
     std::string error;
-    if (!writeDocument(path, doc_, documentFileFormat(settings_), &error)) {
+    const std::string text = documentFileText(doc_, documentFileFormat(settings_));
+    std::vector<FileContent> files{{path, text}};
+    // The document's own settings change with it or not at all: a new document beside old
+    // settings would open in the wrong layout.
+    std::string companionText;
+    const std::optional<fs::path> companion =
+        settings_.EachSaveSet ? companionSettingsPath(path) : std::nullopt;
+    if (companion) {
+        if (!settingsFileText(*companion, false, nullptr, settingsToWrite(), companionText,
+                              &error)) {
+            showError(fromUtf8(error));
+            return false;
+        }
+        files.push_back({*companion, companionText});
+    }
+    if (!writeFilesAtomically(files, &error)) {
         showError(fromUtf8(error));
         return false;
-    }
-    if (settings_.EachSaveSet) {
-        if (const std::optional<fs::path> companion = companionSettingsPath(path)) {
-            if (!writeSettings(*companion, false, settingsToWrite(), &error)) {
-                showError(fromUtf8(error));
-                return false;
-            }
-        }
     }
     markUnchanged();
     recovery_->remove();

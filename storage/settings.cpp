@@ -162,6 +162,13 @@ bool writeSettings(const fs::path& path, bool mainFile, const Settings& s, std::
 
 bool writeSettingsChanges(const fs::path& path, bool mainFile, const Settings* before,
                           const Settings& s, std::string* error) {
+    std::string text;
+    return settingsFileText(path, mainFile, before, s, text, error) &&
+           writeFileAtomically(path, text, error);
+}
+
+bool settingsFileText(const fs::path& path, bool mainFile, const Settings* before,
+                      const Settings& s, std::string& out, std::string* error) {
     IniFile ini;
     std::error_code ec;
     if (!fs::exists(path, ec)) {
@@ -177,7 +184,8 @@ bool writeSettingsChanges(const fs::path& path, bool mainFile, const Settings* b
         ini = IniFile::parse("[Settings]\r\n");
     }
     writeKeys(ini, mainFile, s, before);
-    return writeFileAtomically(path, ini.serialize(), error);
+    out = ini.serialize();
+    return true;
 }
 
 std::optional<fs::path> companionSettingsPath(const fs::path& document) {

@@ -207,6 +207,11 @@ bool writeSettings(const std::filesystem::path& path, bool mainFile, const Setti
 bool writeSettingsChanges(const std::filesystem::path& path, bool mainFile, const Settings* before,
                           const Settings& s, std::string* error);
 
+// The text writeSettingsChanges would write (the file's present lines with the keys
+// changed); false with `error` when the present file cannot be read.
+bool settingsFileText(const std::filesystem::path& path, bool mainFile, const Settings* before,
+                      const Settings& s, std::string& out, std::string* error);
+
 // The settings file kept beside a document: the extension of the file name replaced by
 // "ini" ("ivanov.app" → "ivanov.ini", "ivanov" → "ivanov.ini"). None for a path of four
 // characters or less.

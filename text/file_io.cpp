@@ -11,6 +11,7 @@
 #include <cstdio>
 #include <ctime>
 #include <system_error>
+#include <vector>
 
 namespace vellex {
 namespace fs = std::filesystem;
@@ -235,13 +236,25 @@ bool readTextFile(const fs::path& path, std::string& out, std::string* error,
     return false;
 }
 
-bool writeFileAtomically(const fs::path& path, std::string_view data, std::string* error) {
-    auto fail = [&](int err) {
-        if (error)
-            *error = "Не удалось сохранить файл " + quoted(path) + ": " + describeErrno(err) + ".";
-        return false;
-    };
+namespace {
 
+// A new content written to its temporary file beside the target, not yet in place.
+struct PreparedWrite {
+    fs::path path;    // as the caller named it, for messages
+    fs::path target;  // the file a link leads to
+    std::string temp;
+    bool existed = false;
+};
+
+bool failWrite(const fs::path& path, const std::string& cause, std::string* error) {
+    if (error)
+        *error = "Не удалось сохранить файл " + quoted(path) + ": " + cause + ".";
+    return false;
+}
+
+bool prepareWrite(const fs::path& path, std::string_view data, PreparedWrite& out,
+                  std::string* error) {
+    const auto fail = [&](int err) { return failWrite(path, describeErrno(err), error); };
     // A link is followed, so the file it points to gets the new content and the link stays.
     const fs::path target = followLinks(path);
     struct stat old {};
@@ -250,19 +263,12 @@ bool writeFileAtomically(const fs::path& path, std::string_view data, std::strin
         if (S_ISDIR(old.st_mode))
             return fail(EISDIR);
         // Renaming over a device or a pipe would replace it instead of writing to it.
-        if (!S_ISREG(old.st_mode)) {
-            if (error)
-                *error = "Не удалось сохранить файл " + quoted(path) + ": это не обычный файл.";
-            return false;
-        }
+        if (!S_ISREG(old.st_mode))
+            return failWrite(path, "это не обычный файл", error);
         // Checked by the mode bits, not access(): replacing a read-only file by rename
         // would otherwise succeed, and for root access() always does.
-        if ((old.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0) {
-            if (error)
-                *error = "Не удалось сохранить файл " + quoted(path) +
-                         ": файл доступен только для чтения.";
-            return false;
-        }
+        if ((old.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0)
+            return failWrite(path, "файл доступен только для чтения", error);
     }
 
     removeLeftovers(target);
@@ -279,10 +285,7 @@ bool writeFileAtomically(const fs::path& path, std::string_view data, std::strin
         ::unlink(tmpl.c_str());
         return fail(err);
     };
-    if (exists)
-        ::fchmod(fd, old.st_mode & 07777);
-    else
-        ::fchmod(fd, 0644);
+    ::fchmod(fd, exists ? old.st_mode & 07777 : 0644);
     if (!writeAll(fd, data))
         return abandon(errno);
     if (::fsync(fd) != 0)
@@ -292,18 +295,80 @@ bool writeFileAtomically(const fs::path& path, std::string_view data, std::strin
         ::unlink(tmpl.c_str());
         return fail(err);
     }
-    if (::rename(tmpl.c_str(), target.c_str()) != 0) {
+    out = {path, target, std::move(tmpl), exists};
+    return true;
+}
+
+// Puts the prepared content in place and makes the rename itself durable.
+bool commitWrite(const PreparedWrite& w, std::string* error) {
+    if (::rename(w.temp.c_str(), w.target.c_str()) != 0) {
         const int err = errno;
-        ::unlink(tmpl.c_str());
-        return fail(err);
+        ::unlink(w.temp.c_str());
+        return failWrite(w.path, describeErrno(err), error);
     }
-    // Make the rename itself durable.
+    const fs::path dir = w.target.has_parent_path() ? w.target.parent_path() : fs::path(".");
     const int dfd = ::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (dfd >= 0) {
         ::fsync(dfd);
         ::close(dfd);
     }
     return true;
+}
+
+}  // namespace
+
+bool writeFileAtomically(const fs::path& path, std::string_view data, std::string* error) {
+    PreparedWrite w;
+    return prepareWrite(path, data, w, error) && commitWrite(w, error);
+}
+
+bool writeFilesAtomically(std::span<const FileContent> files, std::string* error) {
+    std::vector<PreparedWrite> prepared(files.size());
+    const auto discard = [&](std::size_t count) {
+        for (std::size_t i = 0; i < count; ++i)
+            ::unlink(prepared[i].temp.c_str());
+    };
+    for (std::size_t i = 0; i < files.size(); ++i) {
+        if (!prepareWrite(files[i].path, files[i].data, prepared[i], error)) {
+            discard(i);
+            return false;
+        }
+    }
+    // The old files stay reachable under a second name until every new one is in place,
+    // so that a failed rename can put back the ones already replaced.
+    std::vector<std::string> kept(files.size());
+    for (std::size_t i = 0; i < prepared.size(); ++i) {
+        if (!prepared[i].existed)
+            continue;
+        kept[i] = prepared[i].temp + "-old";
+        if (::link(prepared[i].target.c_str(), kept[i].c_str()) != 0) {
+            const int err = errno;
+            for (std::size_t k = 0; k < i; ++k)
+                ::unlink(kept[k].c_str());
+            discard(prepared.size());
+            return failWrite(files[i].path, describeErrno(err), error);
+        }
+    }
+    std::size_t done = 0;
+    for (; done < prepared.size(); ++done) {
+        if (!commitWrite(prepared[done], error))
+            break;
+    }
+    if (done < prepared.size()) {
+        for (std::size_t i = 0; i < done; ++i) {
+            if (prepared[i].existed)
+                ::rename(kept[i].c_str(), prepared[i].target.c_str());
+            else
+                ::unlink(prepared[i].target.c_str());
+        }
+        for (std::size_t i = done + 1; i < prepared.size(); ++i)
+            ::unlink(prepared[i].temp.c_str());
+    }
+    for (const std::string& k : kept) {
+        if (!k.empty())
+            ::unlink(k.c_str());
+    }
+    return done == prepared.size();
 }
 
 }  // namespace vellex

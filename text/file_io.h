@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <filesystem>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -38,6 +39,18 @@ bool readTextFile(const std::filesystem::path& path, std::string& out, std::stri
 // another process's save in progress keeps its own.
 bool writeFileAtomically(const std::filesystem::path& path, std::string_view data,
                          std::string* error);
+
+// One file of a set written together.
+struct FileContent {
+    std::filesystem::path path;
+    std::string_view data;
+};
+
+// Writes files that belong together (a document and its settings file) so that they
+// change together: every new content is first written beside its file; only then are
+// they put in place, and should one fail, those already replaced get their old contents
+// back. On failure every file is as it was and `error` names the one that failed.
+bool writeFilesAtomically(std::span<const FileContent> files, std::string* error);
 
 // The Russian wording of an errno value, for messages ("нет доступа", "нет места на
 // диске", …).

@@ -182,6 +182,27 @@ TEST_F(UnsavedWorkTest, ASignalKeepsTheTextForTheNextStart) {
     EXPECT_FALSE(fs::exists(declining->recoveryCopyPath()));
 }
 
+// A document and its settings file change together or not at all: a settings file that
+// cannot be replaced used to leave a new document beside old settings, which then opened
+// it in the wrong layout.
+TEST_F(UnsavedWorkTest, ADocumentAndItsSettingsFileAreSavedTogether) {
+    test::writeFile(dir / "App.ini", "[Settings]\r\nEachSaveSet=1\r\n");
+    test::writeFile(dir / "Иванов.app", "old document\r\n");
+    test::writeFile(dir / "Иванов.ini", "[Settings]\r\nDeltaX1=1\r\n");
+    fs::permissions(dir / "Иванов.ini", fs::perms::owner_read);
+    auto form = makeForm();
+    type(town(*form), QStringLiteral("Орёл"));
+    EXPECT_FALSE(form->saveDocument(dir / "Иванов.app"));
+    EXPECT_EQ(test::readFile(dir / "Иванов.app"), "old document\r\n");
+    EXPECT_EQ(messages.entries().size(), 1u);
+    EXPECT_TRUE(form->isModified());
+
+    fs::permissions(dir / "Иванов.ini", fs::perms::owner_read | fs::perms::owner_write);
+    EXPECT_TRUE(form->saveDocument(dir / "Иванов.app"));
+    EXPECT_NE(test::readFile(dir / "Иванов.app").find(test::cp("Орёл")), std::string::npos);
+    EXPECT_NE(test::readFile(dir / "Иванов.ini").find("DeltaX1=0"), std::string::npos);
+}
+
 TEST_F(UnsavedWorkTest, TerminationSignalsReachTheEventLoop) {
     ShutdownSignals watcher;
     QSignalSpy spy(&watcher, &ShutdownSignals::received);
