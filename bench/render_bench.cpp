@@ -52,6 +52,26 @@ void BM_LayoutOf300BoxesFixedWidth(benchmark::State& state) {
 }
 BENCHMARK(BM_LayoutOf300BoxesFixedWidth)->Unit(benchmark::kMicrosecond);
 
+// One box with a 4 MB text (the largest document a field can come from), drawn with the
+// real fonts: only what the box can show is laid out.
+void BM_PageWithAFourMegabyteFieldToPdf(benchmark::State& state) {
+    vellex::TReport report;
+    vellex::TReportPage& page = vellex::addPage(report);
+    vellex::TTextBox* box = vellex::addTextBox(page);
+    vellex::setBounds(*box, 40, 40, 400, 60);
+    std::string text;
+    while (text.size() < (std::size_t{4} << 20))
+        text += "Text of a damaged field " + std::to_string(text.size()) + " ";
+    vellex::setText(*box, text);
+    std::string pdf, error;
+    for (auto _ : state) {
+        if (!vellex::renderReportPdf(report, pdf, &error))
+            state.SkipWithError(error.c_str());
+        benchmark::DoNotOptimize(pdf.data());
+    }
+}
+BENCHMARK(BM_PageWithAFourMegabyteFieldToPdf)->Unit(benchmark::kMillisecond);
+
 }  // namespace
 
 int main(int argc, char** argv) {

@@ -51,10 +51,10 @@ FontSpec fontOf(const TTextBox& box) {
 
 std::vector<std::string> wrapParagraph(std::string_view text, double innerWidth,
                                        const FontSpec& font, Axis axis,
-                                       const TextMeasurer& measurer) {
+                                       const TextMeasurer& measurer, std::size_t maxLines) {
     std::vector<std::string> out;
     std::string_view rest = text;
-    while (true) {
+    while (out.size() < std::max<std::size_t>(maxLines, 1)) {
         const std::size_t fit = longestFit(rest, innerWidth, font, axis, measurer);
         if (fit == rest.size()) {
             out.emplace_back(rest);
@@ -80,6 +80,7 @@ std::vector<std::string> wrapParagraph(std::string_view text, double innerWidth,
         if (rest.empty())
             return out;
     }
+    return out;
 }
 
 BoxLayout layoutBox(const TTextBox& box, const TextMeasurer& measurer) {
@@ -94,24 +95,33 @@ BoxLayout layoutBox(const TTextBox& box, const TextMeasurer& measurer) {
     const bool wrap = (box.flags & 2) != 0;
     const int horizontal = box.adjust & adjust::kHorizontalMask;
 
+    // In double: sizes and spacings come unchecked from the settings file, and their int sum
+    // could overflow.
+    const double pitch = static_cast<double>(lay.cellHeight) + box.lineSpacing;
+    // Lines from the top down: past the ones the box can show, one more marks the overflow
+    // and the rest would only cost time (a pasted or damaged field can run to megabytes).
+    // Centred and bottom lines move with their count, so they are all laid out.
+    std::size_t room = std::size_t(-1);
+    if ((box.adjust & adjust::kVerticalMask) == 0 && pitch > 0 && lay.acrossSize >= 0)
+        room = static_cast<std::size_t>((lay.acrossSize - units::kInsetTop) / pitch) + 2;
+
     struct Piece {
         std::string text;
         bool lastOfParagraph;
     };
     std::vector<Piece> pieces;
     for (const std::string& para : box.text) {
+        if (pieces.size() >= room)
+            break;
         std::vector<std::string> lines;
         if (wrap)
-            lines = wrapParagraph(para, inner, font, axis, measurer);
+            lines = wrapParagraph(para, inner, font, axis, measurer, room - pieces.size());
         else
             lines.push_back(para);
         for (std::size_t i = 0; i < lines.size(); ++i)
             pieces.push_back({std::move(lines[i]), i + 1 == lines.size()});
     }
 
-    // In double: sizes and spacings come unchecked from the settings file, and their int sum
-    // could overflow.
-    const double pitch = static_cast<double>(lay.cellHeight) + box.lineSpacing;
     const double block =
         pieces.empty() ? 0.0 : static_cast<double>(pieces.size()) * pitch - box.lineSpacing;
     double across = units::kInsetTop;

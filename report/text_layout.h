@@ -70,10 +70,12 @@ std::vector<const TTextBox*> overflowingBoxes(const TReportPage& page,
 // Splits one paragraph into lines that fit `innerWidth`: at the last space, comma,
 // hyphen or point that fits (the space dropped, the others kept), or inside a word
 // that alone is too wide. Always at least one line; every line has at least one
-// character unless the paragraph is empty.
+// character unless the paragraph is empty. Stops after `maxLines` lines (the rest of the
+// paragraph is then not laid out at all).
 std::vector<std::string> wrapParagraph(std::string_view text, double innerWidth,
                                        const FontSpec& font, Axis axis,
-                                       const TextMeasurer& measurer);
+                                       const TextMeasurer& measurer,
+                                       std::size_t maxLines = std::size_t(-1));
 
 // A measurer that gives every character the same advance (tests, benchmarks).
 class FixedWidthMeasurer final : public TextMeasurer {

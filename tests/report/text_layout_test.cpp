@@ -227,9 +227,27 @@ TEST(Wrapping, LongTextInNarrowBoxIsNotMeasuredOverAndOver) {
     // would take some 10^8 character measurements and hang the preview.
     const std::string text(20000, 'x');
     const CountingMeasurer m;
-    const auto lay = layoutBox(boxOf(34, 1000, {text}), m);
-    EXPECT_EQ(lay.lines.size(), 6667u);
+    const auto lay = layoutBox(boxOf(34, 1000, {text}, adjust::kVCenter), m);
+    EXPECT_EQ(lay.lines.size(), 6667u);  // centred: every line counts for the placement
     EXPECT_LT(m.measured, 40 * text.size());
+}
+
+// A text far longer than its box (a damaged or pasted field) is laid out from the top only
+// as far as the box can show: the same lines show, it still counts as not fitting, and
+// the work no longer grows with the length of the text.
+TEST(Wrapping, ATextFarLongerThanItsBoxStopsOnceTheBoxIsFull) {
+    std::string words;
+    while (words.size() < 2'000'000)
+        words += "word" + std::to_string(words.size() % 97) + " ";
+    const CountingMeasurer m;
+    const BoxLayout lay = layoutBox(boxOf(4 + 10 * 30, 60, {words}), m);
+    EXPECT_TRUE(lay.overflow());
+    EXPECT_LT(m.measured, 100'000u);
+    const std::vector<std::string> all = wrapParagraph(std::string_view(words).substr(0, 5000), 300,
+                                                       FontSpec{}, Axis::Horizontal, kTen);
+    ASSERT_GE(lay.lines.size(), 2u);
+    for (std::size_t i = 0; i < 2; ++i)
+        EXPECT_EQ(lay.lines[i].text, all[i]);
 }
 
 }  // namespace
