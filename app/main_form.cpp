@@ -48,6 +48,7 @@
 #include "lists/student_list_writer.h"
 #include "lists/students_list_form.h"
 #include "report/preview_dialog.h"
+#include "storage/document_save.h"
 #include "storage/settings_dialog.h"
 #include "storage/settings_dialog_logic.h"
 #include "storage/startup_state.h"
@@ -1208,22 +1209,7 @@ bool TMainForm::openDocument(const fs::path& path, DocumentLayout layout, bool r
 
 bool TMainForm::saveDocument(const fs::path& path) {
     std::string error;
-    const std::string text = documentFileText(doc_, documentFileFormat(settings_));
-    std::vector<FileContent> files{{path, text}};
-    // The document's own settings change with it or not at all: a new document beside old
-    // settings would open in the wrong layout.
-    std::string companionText;
-    const std::optional<fs::path> companion =
-        settings_.EachSaveSet ? companionSettingsPath(path) : std::nullopt;
-    if (companion) {
-        if (!settingsFileText(*companion, false, nullptr, settingsToWrite(), companionText,
-                              &error)) {
-            showError(fromUtf8(error));
-            return false;
-        }
-        files.push_back({*companion, companionText});
-    }
-    if (!writeFilesAtomically(files, &error)) {
+    if (!saveDocumentFiles(path, doc_, settingsToWrite(), settings_.EachSaveSet, &error)) {
         showError(fromUtf8(error));
         return false;
     }

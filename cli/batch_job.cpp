@@ -10,16 +10,17 @@
 #include "app/document.h"
 #include "app/name_search.h"
 #include "cli/print_job.h"
-#include "text/line_cursor.h"
 #include "lists/student_list.h"
 #include "lists/student_pick.h"
 #include "report/overflow_check.h"
 #include "report/page_renderer.h"
 #include "report/report_output.h"
 #include "storage/document_file.h"
+#include "storage/document_save.h"
 #include "storage/settings.h"
 #include "text/cp1251.h"
 #include "text/file_io.h"
+#include "text/line_cursor.h"
 
 namespace vellex {
 
@@ -123,7 +124,6 @@ bool layoutBatch(const PrintRequest& request, TReport& report, BatchResult& resu
     QPdfWriter device(&sink);
     setupPdfWriter(device);
     const QtTextMeasurer measurer(&device);
-    const DocumentFileFormat fileFormat = documentFileFormat(settings);
     std::map<std::string, int> savedBy;  // file name → list line that wrote it
 
     LineCursor cursor(data);
@@ -200,9 +200,16 @@ bool layoutBatch(const PrintRequest& request, TReport& report, BatchResult& resu
                 ++result.problems;
                 continue;
             }
+            const std::filesystem::path file = *request.saveDocuments / pathFromUtf8(*name);
+            // A document already there may hold corrections typed by hand.
+            if (!request.overwriteDocuments && std::filesystem::exists(file, ec)) {
+                log(at + " (" + who + "): документ не сохранён: «" + *name +
+                    "» уже есть в папке; чтобы заменить его, добавьте --overwrite.");
+                ++result.problems;
+                continue;
+            }
             std::string saveError;
-            if (!writeDocument(*request.saveDocuments / pathFromUtf8(*name), doc, fileFormat,
-                               &saveError)) {
+            if (!saveDocumentFiles(file, doc, settings, settings.EachSaveSet, &saveError)) {
                 log(at + " (" + who + "): " + saveError);
                 ++result.problems;
                 continue;

@@ -32,7 +32,8 @@ std::string printUsage() {
            "[--copies N]\n"
            "  vellex-print --batch СПИСОК.csv --template ГРУППА.app --sheets ЛИСТ,ЛИСТ,… "
            "[--ini App.ini]\n"
-           "               (--out ФАЙЛ.pdf | --printer ИМЯ) [--save-documents ПАПКА]\n"
+           "               (--out ФАЙЛ.pdf | --printer ИМЯ) [--save-documents ПАПКА "
+           "[--overwrite]]\n"
            "\n"
            "Раскладывает лист документа так же, как окно программы перед печатью, и "
            "сохраняет его\n"
@@ -57,7 +58,9 @@ std::string printUsage() {
            "  --template ФАЙЛ     документ группы: учебное заведение, квалификация, даты\n"
            "  --sheets ЛИСТЫ      листы каждого студента через запятую, по порядку\n"
            "  --save-documents ПАПКА  сохранить документ каждого студента "
-           "(«Фамилия Имя Отчество.app»)\n"
+           "(«Фамилия Имя Отчество.app»);\n"
+           "                      документ, который уже есть в папке, не заменяется\n"
+           "  --overwrite         заменять документы, которые уже есть в папке\n"
            "  Файл результатов студента берётся рядом со списком, как при выборе в окне.\n"
            "  Ход работы выводится в поток ошибок; негодная строка списка пропускается с\n"
            "  указанием её номера, и тогда программа завершается с ненулевым кодом.\n"
@@ -90,8 +93,9 @@ std::optional<PrintRequest> parsePrintRequest(const QStringList& arguments, std:
     const QCommandLineOption sheets(QStringLiteral("sheets"), QString(), QStringLiteral("list"));
     const QCommandLineOption saveDocs(QStringLiteral("save-documents"), QString(),
                                       QStringLiteral("dir"));
+    const QCommandLineOption overwrite(QStringLiteral("overwrite"));
     parser.addOptions({sheet, doc, ini, format, out, certVariant, certBold, certItalic, printer,
-                       copies, help, grid, batch, templ, sheets, saveDocs});
+                       copies, help, grid, batch, templ, sheets, saveDocs, overwrite});
 
     QStringList withProgram = arguments;
     withProgram.prepend(QStringLiteral("vellex-print"));
@@ -145,8 +149,11 @@ std::optional<PrintRequest> parsePrintRequest(const QStringList& arguments, std:
                 return fail("Не указана папка для документов (--save-documents).");
             r.saveDocuments = pathArg(parser.value(saveDocs));
         }
+        if (parser.isSet(overwrite) && !r.saveDocuments)
+            return fail("Параметр --overwrite задаётся только вместе с --save-documents.");
+        r.overwriteDocuments = parser.isSet(overwrite);
     } else {
-        for (const auto* groupOnly : {&templ, &sheets, &saveDocs})
+        for (const auto* groupOnly : {&templ, &sheets, &saveDocs, &overwrite})
             if (parser.isSet(*groupOnly))
                 return fail("Параметр --" + groupOnly->names().first().toStdString() +
                             " задаётся только вместе с --batch.");

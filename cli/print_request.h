@@ -32,6 +32,7 @@ struct PrintRequest {
     std::optional<std::filesystem::path> templateDocument;
     std::vector<SheetKind> batchSheets;
     std::optional<std::filesystem::path> saveDocuments;  // folder for each student's .app
+    bool overwriteDocuments = false;                     // replace documents already in that folder
     bool batch() const { return batchList.has_value(); }
 };
 

@@ -143,6 +143,29 @@ TEST_F(Batch, SavesEachDocumentUnderTheProposedName) {
     EXPECT_EQ(files, 1);
 }
 
+// A document already in the folder may hold corrections typed by hand: it is kept unless
+// the run is told to replace it. With EachSaveSet each document gets its settings file, as
+// the window's save gives it.
+TEST_F(Batch, SavedDocumentsReplaceNoneThatExistUnlessAskedTo) {
+    test::writeFile(programDir_.path() / "App.ini", "[Settings]\r\nEachSaveSet=1\r\n");
+    list({"Иванов;Иван;Иванович;05.03.85;Москва", "Петров;Пётр;Петрович;06.04.86;Тула"});
+    const auto docs = dir_ / "docs";
+    std::filesystem::create_directories(docs);
+    test::writeFile(docs / "Иванов Иван Иванович.app", "typed by hand\r\n");
+
+    PrintRun r = batch({"--save-documents", docs.string()}, "diploma");
+    EXPECT_EQ(r.exit, 1) << r.err;
+    EXPECT_EQ(test::readFile(docs / "Иванов Иван Иванович.app"), "typed by hand\r\n");
+    EXPECT_TRUE(has(r.err, "строка 1 (Иванов Иван Иванович): документ не сохранён")) << r.err;
+    EXPECT_TRUE(has(r.err, "--overwrite")) << r.err;
+    EXPECT_TRUE(std::filesystem::exists(docs / "Петров Пётр Петрович.app"));
+    EXPECT_TRUE(std::filesystem::exists(docs / "Петров Пётр Петрович.ini"));
+
+    r = batch({"--save-documents", docs.string(), "--overwrite"}, "diploma");
+    EXPECT_EQ(r.exit, 0) << r.err;
+    EXPECT_TRUE(has(test::readFile(docs / "Иванов Иван Иванович.app"), cp("Москва")));
+}
+
 TEST_F(Batch, RunWithNoUsableStudentWritesNothing) {
     list({"без разделителя", "и эта тоже"});
     const PrintRun r = batch({});
