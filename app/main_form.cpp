@@ -375,13 +375,16 @@ void TMainForm::FormCreate(const MainFormOptions& options) {
     // 12.
     FormResize();
     markUnchanged();
-    // Said once the window stands, so that the user knows which calibration is in force.
+    // Said over the window once it stands, so that the user knows which calibration is
+    // in force.
     if (!settingsWarnings.empty()) {
         std::string text;
         for (const std::string& w : settingsWarnings)
             text += (text.empty() ? "" : "\n") + w;
-        MessageForm::inform(this, MessageForm::Kind::Warning, QStringLiteral("Vellex"),
-                            fromUtf8(text));
+        QTimer::singleShot(0, this, [this, text] {
+            MessageForm::inform(this, MessageForm::Kind::Warning, QStringLiteral("Vellex"),
+                                fromUtf8(text));
+        });
     }
 }
 
