@@ -93,7 +93,8 @@ bool layoutBatch(const PrintRequest& request, TReport& report, BatchResult& resu
 
     const std::filesystem::path& listPath = *request.batchList;
     std::error_code ec;
-    if (!std::filesystem::is_regular_file(listPath, ec))
+    // A folder or a pipe of that name is there, but is no list: the reader says so.
+    if (!std::filesystem::exists(listPath, ec))
         return fail(error, "Файл списка студентов «" + pathToUtf8(listPath) + "» не найден.");
     // The pick finds each results file beside the list by the list's name, as the window
     // keeps it: CP1251 text.

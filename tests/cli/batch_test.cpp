@@ -192,6 +192,8 @@ TEST_P(BadBatchCommandLine, RefusedWithoutOutput) {
             a = path("group.app");
         else if (a == "OUT")
             a = path("g.pdf");
+        else if (a == "FOLDER")
+            a = dir_.path().string();
     }
     const PrintRun r = run(args);
     EXPECT_NE(r.exit, 0);
@@ -226,6 +228,10 @@ INSTANTIATE_TEST_SUITE_P(
                                 {"--batch", "/nonexistent/list.csv", "--template", "GROUP",
                                  "--sheets", "diploma", "--out", "OUT"},
                                 "Файл списка студентов «/nonexistent/list.csv» не найден"},
+                    BadBatchRow{"listIsAFolder",
+                                {"--batch", "FOLDER", "--template", "GROUP", "--sheets", "diploma",
+                                 "--out", "OUT"},
+                                "это папка"},
                     BadBatchRow{"missingTemplate",
                                 {"--batch", "LIST", "--template", "/nonexistent/g.app", "--sheets",
                                  "diploma", "--out", "OUT"},
