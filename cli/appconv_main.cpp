@@ -11,6 +11,7 @@
 #include "app/document.h"
 #include "app/grade_list.h"
 #include "storage/document_file.h"
+#include "storage/document_layout.h"
 #include "storage/settings.h"
 #include "text/cp1251.h"
 #include "text/file_io.h"
@@ -166,16 +167,15 @@ int main(int argc, char** argv) {
         if (!gradeError.empty())
             fail(gradeError);
     }
-    // A document saved with its own settings keeps the layout values there.
-    if (settings.EachSaveSet) {
-        if (const auto companion = companionSettingsPath(in)) {
-            std::error_code ec;
-            if (fs::is_regular_file(*companion, ec))
-                readSettings(*companion, false, settings);
-        }
+    // The file is read in the layout it was written with: its own settings file, when
+    // there is one, and its line count tell which.
+    DocumentOpenPlan plan = planDocumentOpen(in, settings, options->layout, options->rows86);
+    if (!plan.ok) {
+        fail(plan.error);
+        return kExitFailed;
     }
-
-    options->format = documentFileFormat(settings);
+    settings = std::move(plan.settings);
+    *options = plan.read;
     options->gradeList = &grades;
     Document doc(settings.rowsPage2());
     std::string error;
@@ -183,10 +183,6 @@ int main(int argc, char** argv) {
         fail(error);
         return kExitFailed;
     }
-    // The 86-row read grows the page-2 table; the result is then a 94-row document.
-    const bool grew = doc.rowCount(Table::Disciplines) != settings.rowsPage2();
-    if (grew)
-        settings.mode_N_Discipl = 4;
     if (!writeDocument(out, doc, documentFileFormat(settings), &error)) {
         fail(error);
         return kExitFailed;
@@ -200,10 +196,8 @@ int main(int argc, char** argv) {
         }
     }
     std::printf("Готово: «%s» записан в формате текущей версии.\n", pathToUtf8(out).c_str());
-    if (grew) {
-        std::printf(
-            "2-я страница приложения записана с 94 строками: открывайте файл с настройкой "
-            "«94 строки».\n");
-    }
+    // The new file reads back only under the settings it was written with.
+    for (const std::string& line : plan.changes)
+        std::printf("Настройки файла: %s.\n", line.c_str());
     return kExitOk;
 }
