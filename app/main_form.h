@@ -181,8 +181,8 @@ class TMainForm final : public QMainWindow {
     // Before a document is read: the settings switch to the layout the file was written
     // with (the user is told which) and `read` gets the options to read it with; false,
     // with the refusal shown and nothing changed, when the file fits no layout.
-    bool takeDocumentLayout(const std::filesystem::path& path, DocumentLayout layout,
-                            bool rows86, DocumentReadOptions& read);
+    bool takeDocumentLayout(const std::filesystem::path& path, DocumentLayout layout, bool rows86,
+                            DocumentReadOptions& read);
     Settings settingsToWrite() const;
     void printSheet(SheetKind kind);
     void runCopy(CopyCommand command);

@@ -19,7 +19,7 @@ bool TMainForm::takeDocumentLayout(const std::filesystem::path& path, DocumentLa
     settings_ = std::move(plan.settings);
     // The document's layout is not the user's choice of settings: "App.ini" keeps the
     // program's own, so that the next start and the next new document are as before.
-    auto keepStored = [&](int Settings::* key) {
+    auto keepStored = [&](int Settings::*key) {
         if (storedSettings_.*key == before.*key)
             storedSettings_.*key = settings_.*key;
     };

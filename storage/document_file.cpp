@@ -434,8 +434,7 @@ bool writeDocument(const fs::path& path, const Document& doc, const DocumentFile
     return writeFileAtomically(path, documentFileText(doc, format), error);
 }
 
-int documentFileLineCount(DocumentLayout layout, const DocumentFileFormat& format,
-                          int rowsPage2) {
+int documentFileLineCount(DocumentLayout layout, const DocumentFileFormat& format, int rowsPage2) {
     const bool tables = format.saveStyle == 0 || format.saveStyle == 1;
     const Document shape(rowsPage2);
     int lines = 0;

@@ -69,8 +69,7 @@ bool writeDocument(const std::filesystem::path& path, const Document& doc,
 int documentFileLineCount(const DocumentFileFormat& format, int rowsPage2);
 
 // Total lines of a file in `layout` with `rowsPage2` page-2 rows.
-int documentFileLineCount(DocumentLayout layout, const DocumentFileFormat& format,
-                          int rowsPage2);
+int documentFileLineCount(DocumentLayout layout, const DocumentFileFormat& format, int rowsPage2);
 
 // Lines of a file's text as the reader sees them: a last line without CR LF counts too.
 int countDocumentLines(std::string_view text);

@@ -21,8 +21,11 @@ constexpr int kOldRows = 86;
 constexpr int kNoTables = 2;
 
 const char* const kVersionNames[] = {"1997 - 2006", "2007 / 2008", "2010 / 2011"};
-const char* const kRowModeNames[] = {"54 строки (весь лист)", "62 строки (весь лист)",
-                                     "58 строк (сдвоенные)", "54 строки (2010)", "94 строки",
+const char* const kRowModeNames[] = {"54 строки (весь лист)",
+                                     "62 строки (весь лист)",
+                                     "58 строк (сдвоенные)",
+                                     "54 строки (2010)",
+                                     "94 строки",
                                      "94 строки"};
 
 std::string versionName(int v) {
