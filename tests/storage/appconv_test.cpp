@@ -81,6 +81,26 @@ TEST(AppConv, EightySixRowsComeOutAsA94RowDocument) {
     EXPECT_EQ(doc.cell(Table::Disciplines, 86, Column::Value), "r" + std::to_string(55 + 258));
 }
 
+TEST(AppConv, ReadsTheRowsTheOldFileHas) {
+    // A 4.2.2 file with 62 page-2 rows, converted under the default 54-row settings.
+    test::TempDir dir;
+    std::string text;
+    for (int i = 1; i <= 559 + 3 * 62; ++i)
+        text += "r" + std::to_string(i) + "\r\n";
+    test::writeFile(dir / "old.app", text);
+    const ToolRun r = appconv(dir, "--from 2 " + q(dir / "old.app") + " " + q(dir / "new.app"));
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_NE(r.out.find("62 строки"), std::string::npos) << r.out;
+    Document doc(62);
+    DocumentReadOptions options;
+    options.format.rowsPage2 = 62;
+    ASSERT_TRUE(readDocument(dir / "new.app", options, doc, nullptr));
+    const int tableStart = 18 + 14 + 55 + 46 + 119 + 123;
+    EXPECT_EQ(doc.cell(Table::Disciplines, 60, Column::Discipline),
+              "r" + std::to_string(tableStart + 60));
+    EXPECT_EQ(doc.text(Field::edYearOut), "r" + std::to_string(tableStart + 3 * 62 + 5));
+}
+
 struct BadCall {
     const char* args;  // {in} and {out} are replaced by paths
     const char* message;
