@@ -12,6 +12,7 @@
 #include "app/grade_list.h"
 #include "storage/document_file.h"
 #include "storage/document_layout.h"
+#include "storage/program_folder.h"
 #include "storage/settings.h"
 #include "text/cp1251.h"
 #include "text/file_io.h"
@@ -38,7 +39,10 @@ constexpr const char* kHelp =
     "              (результат записывается с 94 строками 2-й страницы)\n"
     "  --ini ФАЙЛ  файл настроек, с которыми был сохранён документ (версия документа,\n"
     "              порядок сохранения таблиц, число строк 2-й страницы); рядом с ним\n"
-    "              ищется список оценок eval.dat. Без него берутся настройки по умолчанию.\n"
+    "              ищется список оценок eval.dat. Без него берётся App.ini программы\n"
+    "              (тот же, что у vellex и vellex-print), а без App.ini — настройки\n"
+    "              по умолчанию. Файл настроек документа (.ini рядом с ним) и число\n"
+    "              строк файла важнее: документ читается так, как был записан.\n"
     "  --help      эта справка\n";
 
 struct Arguments {
@@ -150,6 +154,11 @@ int main(int argc, char** argv) {
 
     Settings settings;
     GradeList grades = builtInGrades();
+    // Without --ini the program's own "App.ini", when there is one, as the window reads it.
+    const fs::path ownIni = mainSettingsPath(ownSettingsFolder());
+    std::error_code ownEc;
+    if (!args.ini && fs::is_regular_file(ownIni, ownEc))
+        args.ini = pathToUtf8(ownIni);
     if (args.ini) {
         const fs::path ini = pathFromUtf8(*args.ini);
         std::error_code ec;

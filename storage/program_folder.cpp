@@ -1,5 +1,7 @@
 #include "storage/program_folder.h"
 
+#include <unistd.h>
+
 #include <cstdlib>
 #include <system_error>
 
@@ -47,6 +49,14 @@ fs::path settingsFolder(const fs::path& programFolder, bool programFolderWritabl
     std::error_code ec;
     fs::create_directories(dir, ec);
     return dir;
+}
+
+fs::path ownSettingsFolder() {
+    std::error_code ec;
+    const fs::path exe = fs::read_symlink("/proc/self/exe", ec);
+    const fs::path folder = ec ? fs::path() : exe.parent_path();
+    const bool writable = !folder.empty() && ::access(folder.c_str(), W_OK) == 0;
+    return settingsFolder(folder, writable);
 }
 
 }  // namespace vellex

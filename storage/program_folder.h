@@ -24,4 +24,7 @@ std::filesystem::path chooseProgramDir(const std::filesystem::path& programFolde
 std::filesystem::path settingsFolder(const std::filesystem::path& programFolder,
                                      bool programFolderWritable);
 
+// settingsFolder for the running executable, found without Qt (appconv).
+std::filesystem::path ownSettingsFolder();
+
 }  // namespace vellex
