@@ -339,7 +339,7 @@ void TMainForm::FormCreate(const MainFormOptions& options) {
 
     refreshFromDocument();
 
-    // 11. A document named on the command line, opened as "Открыть..." opens it.
+    // A document named on the command line, opened as "Открыть..." opens it.
     if (!options.arguments.isEmpty() && !options.arguments.constFirst().isEmpty()) {
         const QByteArray arg = options.arguments.constFirst().toUtf8();
         documentFileName_ = documentPathFromArgument(programDir_, arg.toStdString());
