@@ -4,6 +4,7 @@
 #include <system_error>
 
 #include "text/file_io.h"
+#include "text/line_cursor.h"
 
 namespace vellex {
 namespace {
@@ -37,20 +38,11 @@ const GradeList& builtInGrades() {
 
 GradeList parseGradeList(std::string_view evalDat) {
     GradeList grades;
-    std::size_t pos = 0;
-    while (pos < evalDat.size()) {
-        const std::size_t end = evalDat.find_first_of("\r\n", pos);
-        const std::size_t stop = end == std::string_view::npos ? evalDat.size() : end;
-        if (stop > pos) {
-            grades.emplace_back(evalDat.substr(pos, stop - pos));
-        }
-        if (end == std::string_view::npos) {
-            break;
-        }
-        // CR LF is one line end.
-        pos = end + 1;
-        if (evalDat[end] == '\r' && pos < evalDat.size() && evalDat[pos] == '\n') {
-            ++pos;
+    LineCursor cursor(evalDat);
+    std::string_view line;
+    while (cursor.next(line)) {
+        if (!line.empty()) {
+            grades.emplace_back(line);
         }
     }
     if (grades.size() < kMinFileGrades) {
@@ -70,7 +62,7 @@ GradeList loadGradeList(const std::filesystem::path& programDir, std::string* er
         return builtInGrades();
     }
     std::string bytes;
-    if (!readWholeFile(file, bytes, error)) {
+    if (!readTextFile(file, bytes, error, kMaxSmallFileBytes)) {
         return builtInGrades();
     }
     return parseGradeList(bytes);

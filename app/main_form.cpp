@@ -13,6 +13,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QProcess>
@@ -25,6 +26,7 @@
 #include <QStandardPaths>
 #include <QStyle>
 #include <QTabWidget>
+#include <QTimer>
 #include <QToolButton>
 #include <algorithm>
 #include <system_error>
@@ -37,6 +39,7 @@
 #include "app/name_search.h"
 #include "app/page_layout.h"
 #include "app/program_dir.h"
+#include "app/recovery_copy.h"
 #include "lists/disciplines_list_form.h"
 #include "lists/list_file_name.h"
 #include "lists/list_param_form.h"
@@ -250,6 +253,16 @@ void TMainForm::setPreviewHook(PreviewHook hook) {
 
 TMainForm::TMainForm(MainFormOptions options, QWidget* parent) : QMainWindow(parent) {
     FormCreate(options);
+    recovery_ = std::make_unique<RecoveryCopy>(programDir_);
+    recoveryTimer_ = new QTimer(this);
+    recoveryTimer_->setInterval(60'000);
+    connect(recoveryTimer_, &QTimer::timeout, this, [this] { keepRecoveryCopy(); });
+    recoveryTimer_->start();
+    // The desktop session ending may be followed by a kill: what was typed is kept first.
+    connect(qGuiApp, &QGuiApplication::commitDataRequest, this, [this] {
+        keepRecoveryCopy();
+        writeMainSettings(true);
+    });
 }
 
 TMainForm::~TMainForm() = default;
@@ -277,7 +290,9 @@ void TMainForm::FormCreate(const MainFormOptions& options) {
     // the settings dialog opens on its first tab: a key missing from an existing file
     // means the opposite, so the start value is set here and not in the key table.
     settings_.modePositionTab = false;
-    const bool settingsRead = readSettings(mainSettingsPath(programDir_), true, settings_);
+    std::vector<std::string> settingsWarnings;
+    const bool settingsRead =
+        readSettings(mainSettingsPath(programDir_), true, settings_, &settingsWarnings);
     storedSettings_ = settings_;
     gradeList_ = loadGradeList(programDir_);
     for (const std::string& g : gradeList_) {
@@ -354,6 +369,14 @@ void TMainForm::FormCreate(const MainFormOptions& options) {
     // 12.
     FormResize();
     markUnchanged();
+    // Said once the window stands, so that the user knows which calibration is in force.
+    if (!settingsWarnings.empty()) {
+        std::string text;
+        for (const std::string& w : settingsWarnings)
+            text += (text.empty() ? "" : "\n") + w;
+        MessageForm::inform(this, MessageForm::Kind::Warning, QStringLiteral("Vellex"),
+                            fromUtf8(text));
+    }
 }
 
 void TMainForm::buildMenus() {
@@ -943,12 +966,94 @@ void TMainForm::FormResize() {
 }
 
 void TMainForm::closeEvent(QCloseEvent* e) {
+    if (shuttingDown_) {
+        e->accept();
+        return;
+    }
     if (!maySetDocumentAside()) {
         e->ignore();
         return;
     }
+    // The user answered for the document: nothing is left to recover.
+    recovery_->remove();
     FormClose();
     e->accept();
+}
+
+void TMainForm::shutDownWithoutQuestions() {
+    if (shuttingDown_) {
+        return;
+    }
+    shuttingDown_ = true;
+    keepRecoveryCopy();
+    writeMainSettings(true);
+    QCoreApplication::quit();
+}
+
+bool TMainForm::keepRecoveryCopy() {
+    if (!isModified()) {
+        recovery_->remove();
+        return true;
+    }
+    std::string error;
+    if (recovery_->write(doc_, settingsToWrite(), &error)) {
+        return true;
+    }
+    // Said once: a message every minute would keep the user from working.
+    if (!recoveryFailureShown_ && !shuttingDown_) {
+        recoveryFailureShown_ = true;
+        showError(fromUtf8(error));
+    }
+    return false;
+}
+
+const fs::path& TMainForm::recoveryCopyPath() const {
+    return recovery_->path();
+}
+
+void TMainForm::offerRecovery() {
+    for (const RecoveryCopy::Orphan& orphan : RecoveryCopy::findOrphans(programDir_)) {
+        const QString text =
+            QStringLiteral("Найдены несохранённые данные (%1). Восстановить?")
+                .arg(QLocale::c().toString(orphan.written, QStringLiteral("dd.MM.yyyy, hh:mm")));
+        if (!MessageForm::ask(this, QStringLiteral("Vellex"), text)) {
+            RecoveryCopy::removeOrphan(orphan);
+            continue;
+        }
+        if (restoreRecoveryCopy(orphan.document)) {
+            // Kept as this window's own copy before the old one goes.
+            if (keepRecoveryCopy()) {
+                RecoveryCopy::removeOrphan(orphan);
+            }
+            return;
+        }
+    }
+}
+
+bool TMainForm::restoreRecoveryCopy(const fs::path& copy) {
+    Settings read = settings_;
+    readSettings(fs::path(copy).replace_extension(".ini"), false, read);
+    DocumentReadOptions options;
+    options.format = recoveryCopyFormat(read);
+    // Read into a copy: a damaged file changes nothing.
+    Document restored = doc_;
+    std::string error;
+    if (!readDocument(copy, options, restored, &error)) {
+        showError(fromUtf8(error));
+        return false;
+    }
+    const Document before = baseline_;
+    settings_ = std::move(read);
+    applyReadSettings(restored, settings_, true, true);
+    doc_ = std::move(restored);
+    rebuildPage2Widgets();
+    applyVariants(0);
+    documentFileName_.clear();
+    refreshFromDocument();
+    // Changed and unnamed: closing asks, saving asks for a name.
+    baseline_ = before;
+    updateTitle();
+    return true;
 }
 
 Settings TMainForm::settingsToWrite() const {
@@ -974,13 +1079,15 @@ void TMainForm::FormClose() {
     writeMainSettings();
 }
 
-bool TMainForm::writeMainSettings() {
+bool TMainForm::writeMainSettings(bool quiet) {
     // Only what this window changed is written: a second window's calibration, saved in
     // the meantime, stays.
     const Settings now = settingsToWrite();
     std::string error;
     if (!writeSettingsChanges(mainSettingsPath(programDir_), true, &storedSettings_, now, &error)) {
-        showError(fromUtf8(error));
+        if (!quiet) {
+            showError(fromUtf8(error));
+        }
         return false;
     }
     storedSettings_ = now;
@@ -1040,7 +1147,7 @@ bool TMainForm::openDocument(const fs::path& path, DocumentLayout layout, bool r
     // settings and the document as they were.
     std::string probe;
     std::string error;
-    if (!readWholeFile(path, probe, &error)) {
+    if (!readTextFile(path, probe, &error, kMaxDocumentBytes)) {
         showError(fromUtf8(error));
         return false;
     }
@@ -1079,6 +1186,7 @@ bool TMainForm::saveDocument(const fs::path& path) {
         }
     }
     markUnchanged();
+    recovery_->remove();
     return true;
 }
 

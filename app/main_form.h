@@ -5,6 +5,7 @@
 #include <array>
 #include <filesystem>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <span>
 #include <string>
@@ -25,10 +26,12 @@ class QLineEdit;
 class QTabWidget;
 class QToolButton;
 class QGroupBox;
+class QTimer;
 
 namespace vellex {
 
 class Clock;
+class RecoveryCopy;
 struct SettingsDialogResult;
 
 // What the window takes from outside at start-up; tests and benchmarks replace parts.
@@ -79,6 +82,19 @@ class TMainForm final : public QMainWindow {
     // Before the document is closed or replaced: when it was changed, asks «Сохранить
     // изменения в документе?»; true when the caller may go on (saved, or «Нет»).
     bool maySetDocumentAside();
+
+    // While the document is changed, keeps a recovery copy of it in the settings folder
+    // (every minute and when the desktop session ends); removes the copy once nothing
+    // would be lost. False when the copy could not be written.
+    bool keepRecoveryCopy();
+    const std::filesystem::path& recoveryCopyPath() const;
+    // A copy left by a window that is gone: asks «Найдены несохранённые данные (…).
+    // Восстановить?» for each, newest first; «Да» loads it as a changed, unnamed
+    // document, «Нет» removes it.
+    void offerRecovery();
+    // A termination signal: the recovery copy and "App.ini" are written without a
+    // question and the program ends.
+    void shutDownWithoutQuestions();
 
     // A test replaces the preview with this hook (it receives the prepared page).
     using PreviewHook = std::function<void(const TReport&)>;
@@ -173,8 +189,10 @@ class TMainForm final : public QMainWindow {
     void notAChange(const std::function<void()>& step);
     // The state the change mark compares with: now.
     void markUnchanged();
-    // Writes the settings the window changed into "App.ini"; a failure is shown.
-    bool writeMainSettings();
+    // Writes the settings the window changed into "App.ini"; a failure is shown unless
+    // `quiet` (nobody is there to read it).
+    bool writeMainSettings(bool quiet = false);
+    bool restoreRecoveryCopy(const std::filesystem::path& copy);
     // After the row mode changed: keeps rows 1…min(old, new), asking before rows with text
     // are dropped; false when the user keeps the old mode.
     bool resizePage2(int oldRows);
@@ -203,6 +221,10 @@ class TMainForm final : public QMainWindow {
     Document baseline_;  // the document as last started, opened or saved
     Settings settings_;
     Settings storedSettings_;  // what "App.ini" held when last read or written by this window
+    std::unique_ptr<RecoveryCopy> recovery_;
+    QTimer* recoveryTimer_ = nullptr;
+    bool recoveryFailureShown_ = false;
+    bool shuttingDown_ = false;  // closing on a signal: no questions
     GradeList gradeList_;
     QStringList grades_;
     std::filesystem::path programDir_;

@@ -10,7 +10,7 @@
 #include "app/document.h"
 #include "app/name_search.h"
 #include "cli/print_job.h"
-#include "lists/list_lines.h"
+#include "text/line_cursor.h"
 #include "lists/student_list.h"
 #include "lists/student_pick.h"
 #include "report/overflow_check.h"
@@ -101,7 +101,7 @@ bool layoutBatch(const PrintRequest& request, TReport& report, BatchResult& resu
         return fail(error, "В имени файла списка «" + pathToUtf8(listPath) +
                                "» есть знаки, которых нет в кодировке Windows-1251.");
     std::string data;
-    if (!readWholeFile(listPath, data, error))
+    if (!readTextFile(listPath, data, error, kMaxListBytes))
         return false;
 
     if (request.saveDocuments) {

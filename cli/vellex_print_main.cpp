@@ -14,12 +14,24 @@
 
 namespace {
 
-// Fonts and the PDF writer need a GUI application, but not a screen: with no display
-// the offscreen platform is enough.
+// Fonts and the PDF writer need a GUI application, but never a screen: the offscreen
+// platform always, so that a display that is gone (a job started from a desktop session
+// that ended) cannot stop the program.
 void chooseHeadlessPlatform() {
-    const bool haveDisplay = std::getenv("DISPLAY") || std::getenv("WAYLAND_DISPLAY");
-    if (!haveDisplay && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+}
+
+QtMessageHandler qtHandler = nullptr;
+
+// Qt's notes about the session's runtime folder mean nothing to a program that shows no
+// window; everything else Qt says goes on to stderr.
+void quietQtNotes(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+    if (message.startsWith(QLatin1String("QStandardPaths:")))
+        return;
+    if (qtHandler)
+        qtHandler(type, context, message);
+    else
+        std::fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(type, context, message)));
 }
 
 int report(const std::string& message) {
@@ -47,6 +59,7 @@ int main(int argc, char** argv) {
     }
 
     chooseHeadlessPlatform();
+    qtHandler = qInstallMessageHandler(quietQtNotes);
     QGuiApplication app(argc, argv);
     vellex::installRussianTranslations(app);
     if (request->batch()) {

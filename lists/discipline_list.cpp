@@ -4,9 +4,9 @@
 #include <system_error>
 
 #include "lists/list_file_name.h"
-#include "lists/list_lines.h"
 #include "lists/list_texts.h"
 #include "text/file_io.h"
+#include "text/line_cursor.h"
 #include "text/string_utils.h"
 
 namespace vellex {
@@ -45,8 +45,12 @@ UserMessages DisciplineList::load(std::string_view fileNameText, Settings& setti
     if (fileName_.empty() || !fs::exists(listFilePath(fileName_), ec))
         return {};
     std::string data;
-    // A file that cannot be read leaves the list as the failed read left it: empty.
-    readWholeFile(listFilePath(fileName_), data, nullptr);
+    std::string cause;
+    if (!readTextFile(listFilePath(fileName_), data, &cause, kMaxSmallFileBytes)) {
+        // The list stays empty, and closing will not write over a file it never showed.
+        unreadFile_ = fileName_;
+        return {{cause, MessageIcon::Error, false}};
+    }
     entries_ = parse(data, settings.SplitField);
     UserMessages messages;
     if (!entries_.empty() && settings.SplitField.empty())
@@ -123,6 +127,9 @@ DisciplineList::Closing DisciplineList::close(std::string_view fileNameText, Set
     };
     if (!file.has_parent_path())
         return failed("В имени файла не указана папка: " + listFileNameForMessage(fileName_));
+    if (!unreadFile_.empty() && fileName_ == unreadFile_)
+        return failed("Файл «" + listFileNameForMessage(fileName_) +
+                      "» не удалось прочитать, и он не перезаписывается.");
     if (!fs::exists(file, ec)) {
         std::string cause;
         if (!createFolderPath(file.parent_path(), &cause))

@@ -58,6 +58,7 @@ class DisciplineList final {
     Closing close(std::string_view fileNameText, Settings& settings);
 
   private:
+    std::string unreadFile_;  // the file load could not read: never written over
     std::string fileName_;
     std::vector<std::string> entries_;
 };

@@ -2,8 +2,8 @@
 
 #include <system_error>
 
-#include "lists/list_lines.h"
 #include "text/file_io.h"
+#include "text/line_cursor.h"
 #include "text/string_utils.h"
 
 namespace vellex {
@@ -40,7 +40,7 @@ DateFormatOffer readDateFormats(const std::filesystem::path& programDir,
     std::string data;
     const std::filesystem::path file = programDir / kDateFormatsFileName;
     std::error_code ec;
-    if (std::filesystem::exists(file, ec) && readWholeFile(file, data, nullptr))
+    if (std::filesystem::exists(file, ec) && readTextFile(file, data, nullptr, kMaxSmallFileBytes))
         return offerDateFormats(std::string_view(data), currentFormat);
     return offerDateFormats(std::nullopt, currentFormat);
 }

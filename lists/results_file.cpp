@@ -2,9 +2,9 @@
 
 #include "lists/list_fields.h"
 #include "lists/list_file_name.h"
-#include "lists/list_lines.h"
 #include "lists/list_texts.h"
 #include "text/file_io.h"
+#include "text/line_cursor.h"
 #include "text/string_utils.h"
 
 namespace vellex {
@@ -82,8 +82,16 @@ UserMessages fillResults(Document& doc, std::string_view data, std::string_view 
 UserMessages loadResultsFile(Document& doc, std::string_view fileName, std::string_view separator) {
     std::string data;
     std::string error;
-    if (!readWholeFile(listFilePath(fileName), data, &error))
+    if (!readTextFile(listFilePath(fileName), data, &error, kMaxListBytes))
         return {{error, MessageIcon::Error, false}};
+    // The file is one student's results: rows an earlier, longer file filled would mix
+    // another student's grades into this one's.
+    for (const Table t : {Table::Disciplines, Table::Disciplines8}) {
+        for (int row = 1; row <= doc.rowCount(t); ++row) {
+            for (const Column c : {Column::Discipline, Column::AudTime, Column::Value})
+                doc.setCell(t, row, c, {});
+        }
+    }
     return fillResults(doc, data, separator);
 }
 

@@ -29,8 +29,9 @@ std::vector<std::string> resultsFileNames(const Document& doc, std::string_view 
 // or more fields that finds both tables full.
 UserMessages fillResults(Document& doc, std::string_view data, std::string_view separator);
 
-// fillResults from a file (CP1251 name); a file that cannot be read gives an error that
-// names the file and the cause, and changes nothing.
+// fillResults from a file (CP1251 name) into tables emptied first (names, hours and
+// grades); a file that cannot be read gives an error that names the file and the cause,
+// and changes nothing.
 UserMessages loadResultsFile(Document& doc, std::string_view fileName, std::string_view separator);
 
 }  // namespace vellex

@@ -5,9 +5,9 @@
 
 #include "lists/list_fields.h"
 #include "lists/list_file_name.h"
-#include "lists/list_lines.h"
 #include "lists/list_texts.h"
 #include "text/file_io.h"
+#include "text/line_cursor.h"
 
 namespace vellex {
 namespace {
@@ -94,10 +94,10 @@ UserMessages StudentList::beginLoad(std::string_view listFileName, std::string_v
     std::error_code ec;
     if (fileName_.empty() || !std::filesystem::exists(path, ec))
         return {};
-    reading_ = true;
     std::string cause;
-    if (!readWholeFile(path, data_, &cause))
+    if (!readTextFile(path, data_, &cause, kMaxListBytes))
         return {error(cause)};
+    reading_ = true;
     rows_.reserve(lineCountHint(data_));
     return {};
 }
@@ -175,6 +175,15 @@ UserMessages StudentList::close() {
     if (!modified_)
         return {};
     std::string cause;
+    // Written over, a list another window changed in the meantime would lose that
+    // window's students; the deletion is given up instead.
+    std::string now;
+    if (readWholeFile(listFilePath(fileName_), now, nullptr) && now != data_) {
+        return {error("Список студентов не сохранён!\r\nФайл «" +
+                      listFileNameForMessage(fileName_) +
+                      "» изменён после открытия списка (другим окном или программой). Откройте "
+                      "список снова и удалите студентов ещё раз.")};
+    }
     if (!writeFileAtomically(listFilePath(fileName_), keptText(), &cause)) {
         return {error("Список студентов не сохранён!\r\n" + cause)};
     }

@@ -61,9 +61,9 @@ class StudentList final {
     void removeRow(std::size_t index);
 
     // When the list was modified, writes it back to its file, replacing the old one only
-    // once the new one is complete: the file as read without the removed rows' lines. A failure
-    // leaves the old file and is returned as an error message. An unmodified list never touches the
-    // file.
+    // once the new one is complete: the file as read without the removed rows' lines. A failure,
+    // or a file changed since it was read, leaves the file and is returned as an error message.
+    // An unmodified list never touches the file.
     UserMessages close();
 
   private:

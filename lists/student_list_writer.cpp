@@ -4,9 +4,9 @@
 
 #include "app/name_search.h"
 #include "lists/list_file_name.h"
-#include "lists/list_lines.h"
 #include "lists/list_texts.h"
 #include "text/file_io.h"
+#include "text/line_cursor.h"
 #include "text/string_utils.h"
 
 namespace vellex {
@@ -88,7 +88,7 @@ UserMessages appendStudentToList(const Document& doc, const Settings& settings,
     if (listExists) {
         std::string old;
         std::string cause;
-        if (!readWholeFile(list, old, &cause))
+        if (!readTextFile(list, old, &cause, kMaxListBytes))
             return {cannotWrite(cause)};
         content.reserve(old.size() + line.size() + 16);
         LineCursor cursor(old);

@@ -117,9 +117,9 @@ UserMessages pickStudent(Document& doc, const StudentRow& row, const Settings& s
         std::error_code ec;
         return std::filesystem::exists(listFilePath(name), ec);
     });
-    // Whatever happens, nothing of the previous student's results may stay: the rows
-    // the file fills are emptied first, and without a file the hours and grades go
-    // (the names stay: they come from the group's discipline list).
+    // Whatever happens, nothing of the previous student's results may stay: a file
+    // replaces the rows (even one that turns out unreadable), and without a file the hours
+    // and grades go (the names stay: they come from the group's discipline list).
     clearResultColumns(doc, found == candidates.end() ? std::span<const Column>(kHoursAndGrades)
                                                       : std::span<const Column>(kWholeRows));
     if (found != candidates.end()) {

@@ -9,15 +9,12 @@
 
 #include "storage/settings.h"
 #include "text/file_io.h"
+#include "text/line_cursor.h"
 
 namespace vellex {
 namespace {
 
 namespace fs = std::filesystem;
-
-// A document is a few hundred short lines; this only stops a stray huge file from
-// exhausting memory.
-constexpr std::uintmax_t kMaxFileBytes = 256u * 1024u * 1024u;
 
 // Which variants of the file a block line belongs to.
 enum class When : std::uint8_t {
@@ -236,24 +233,15 @@ std::optional<int> parseDecimal(std::string_view s) {
 // The file's lines one by one; past the end every line is empty.
 class LineReader final {
   public:
-    explicit LineReader(std::string_view text) : text_(text) {}
+    explicit LineReader(std::string_view text) : cursor_(text) {}
 
     std::string_view next() {
-        if (pos_ >= text_.size())
-            return {};
-        std::size_t end = text_.find('\n', pos_);
-        if (end == std::string_view::npos)
-            end = text_.size();
-        std::string_view line = text_.substr(pos_, end - pos_);
-        pos_ = end + 1;
-        if (!line.empty() && line.back() == '\r')
-            line.remove_suffix(1);
-        return line;
+        std::string_view line;
+        return cursor_.next(line) ? line : std::string_view();
     }
 
   private:
-    std::string_view text_;
-    std::size_t pos_ = 0;
+    LineCursor cursor_;
 };
 
 class BlockReader final {
@@ -392,17 +380,8 @@ int page2RowsAfterRead(const DocumentReadOptions& options) {
 
 bool readDocument(const fs::path& path, const DocumentReadOptions& options, Document& doc,
                   std::string* error) {
-    std::error_code ec;
-    const auto size = fs::file_size(path, ec);
-    if (!ec && size > kMaxFileBytes) {
-        if (error) {
-            *error = "Не удалось открыть файл «" + pathToUtf8(path) +
-                     "»: файл слишком велик для документа.";
-        }
-        return false;
-    }
     std::string text;
-    if (!readWholeFile(path, text, error))
+    if (!readTextFile(path, text, error, kMaxDocumentBytes))
         return false;
 
     // Read into a copy so that nothing changes unless the whole read succeeds.

@@ -1,5 +1,7 @@
 #include "storage/ini_file.h"
 
+#include "text/line_cursor.h"
+
 namespace vellex {
 namespace {
 
@@ -66,18 +68,15 @@ std::optional<std::string_view> keyName(std::string_view line) {
 
 IniFile IniFile::parse(std::string_view text) {
     IniFile ini;
-    std::size_t start = 0;
-    while (start < text.size()) {
-        std::size_t end = text.find('\n', start);
-        const bool last = end == npos;
-        if (last)
-            end = text.size();
-        std::string_view line = text.substr(start, end - start);
-        if (!line.empty() && line.back() == '\r')
-            line.remove_suffix(1);
-        ini.lines_.emplace_back(line);
-        start = last ? text.size() : end + 1;
+    // Editors that save "UTF-8 with BOM" put these bytes before the first section name.
+    while (text.starts_with("\xEF\xBB\xBF")) {
+        ini.hadByteOrderMark_ = true;
+        text.remove_prefix(3);
     }
+    LineCursor cursor(text);
+    std::string_view line;
+    while (cursor.next(line))
+        ini.lines_.emplace_back(line);
     return ini;
 }
 

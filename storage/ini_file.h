@@ -14,8 +14,10 @@ class IniFile final {
   public:
     IniFile() = default;
 
-    // Splits CR LF or LF-only text into lines; a trailing CR of a line is dropped.
+    // Splits the text into lines (CR LF, LF or CR alone end one). A UTF-8 byte order mark
+    // in front is dropped (and never written back); hadByteOrderMark() tells.
     static IniFile parse(std::string_view text);
+    bool hadByteOrderMark() const { return hadByteOrderMark_; }
 
     // The lines joined with CR LF, the last one included.
     std::string serialize() const;
@@ -33,6 +35,7 @@ class IniFile final {
     const std::vector<std::string>& lines() const { return lines_; }
 
   private:
+    bool hadByteOrderMark_ = false;
     // Index of the "[section]" line, or npos.
     std::size_t findSection(std::string_view section) const;
     // One past the last line of the section that starts at `header`.

@@ -26,12 +26,35 @@ std::optional<int> parseInt(const std::optional<std::string>& text) {
     return v;
 }
 
-// Readers per key type: a missing or unreadable value keeps the table default.
-void readInt(const IniFile& ini, const char* sec, const char* key, int& out, int def) {
-    out = parseInt(ini.value(sec, key)).value_or(def);
+// What reading found wrong, said to the user with the file's name.
+struct ReadNotes {
+    const fs::path& file;
+    std::vector<std::string>* out;
+
+    void add(const std::string& text) const {
+        if (out)
+            out->push_back("Файл настроек «" + pathToUtf8(file) + "»: " + text);
+    }
+};
+
+// Readers per key type: a missing or unreadable value keeps the table default; an
+// unreadable one is noted with the value taken instead.
+std::optional<int> readNumber(const IniFile& ini, const char* sec, const char* key,
+                              const std::string& def, const ReadNotes& notes) {
+    const std::optional<std::string> text = ini.value(sec, key);
+    const std::optional<int> v = parseInt(text);
+    if (!v && text && !text->empty())
+        notes.add("у ключа " + std::string(key) + " значение «" + *text + "» не число; взято " +
+                  def + ".");
+    return v;
 }
-void readBool(const IniFile& ini, const char* sec, const char* key, bool& out, bool def) {
-    const auto v = parseInt(ini.value(sec, key));
+void readInt(const IniFile& ini, const char* sec, const char* key, int& out, int def,
+             const ReadNotes& notes) {
+    out = readNumber(ini, sec, key, std::to_string(def), notes).value_or(def);
+}
+void readBool(const IniFile& ini, const char* sec, const char* key, bool& out, bool def,
+              const ReadNotes& notes) {
+    const auto v = readNumber(ini, sec, key, def ? "1" : "0", notes);
     out = v ? *v != 0 : def;
 }
 void readStr(const IniFile& ini, const char* sec, const char* key, std::string& out,
@@ -41,24 +64,27 @@ void readStr(const IniFile& ini, const char* sec, const char* key, std::string& 
 int alignCode(bool centred) {
     return centred ? kAlignCenter : kAlignLeft;
 }
-void readAlign(const IniFile& ini, const char* sec, const char* key, int& out, bool def) {
+void readAlign(const IniFile& ini, const char* sec, const char* key, int& out, bool def,
+               const ReadNotes& notes) {
     bool b = def;
-    readBool(ini, sec, key, b, def);
+    readBool(ini, sec, key, b, def, notes);
     out = alignCode(b);
 }
 
-#define VELLEX_READ_Int(sec, key, def) readInt(ini, sec, #key, s.key, def);
+#define VELLEX_READ_Int(sec, key, def) readInt(ini, sec, #key, s.key, def, notes);
 #define VELLEX_READ_Bool(sec, key, def)                      \
     if (mainFile || std::string_view(#key) != "EachSaveSet") \
-        readBool(ini, sec, #key, s.key, def);
+        readBool(ini, sec, #key, s.key, def, notes);
 #define VELLEX_READ_Str(sec, key, def) readStr(ini, sec, #key, s.key, def);
-#define VELLEX_READ_Align(sec, key, def) readAlign(ini, sec, #key, s.key, def);
-#define VELLEX_READ_AlignRight(sec, key, def) \
-    readAlign(ini, sec, #key, s.key##1, def); \
+#define VELLEX_READ_Align(sec, key, def) readAlign(ini, sec, #key, s.key, def, notes);
+#define VELLEX_READ_AlignRight(sec, key, def)        \
+    readAlign(ini, sec, #key, s.key##1, def, notes); \
     s.key##4 = s.key##5 = s.key##7 = s.key##1;
 #define VELLEX_READ(sec, key, type, def) VELLEX_READ_##type(sec, key, def)
 
-void readKeys(const IniFile& ini, bool mainFile, Settings& s) {
+void readKeys(const IniFile& ini, bool mainFile, Settings& s, const ReadNotes& notes) {
+    if (ini.hadByteOrderMark())
+        notes.add("в начале файла метка UTF-8 (BOM); она пропущена.");
     VELLEX_SETTINGS(VELLEX_READ)
     if (s.DisciplinesFileName.empty() && !ini.value("Program", "DisciplinesFileName")) {
         s.DisciplinesFileName = s.defaultDisciplinesFileName();
@@ -118,14 +144,15 @@ std::string Settings::defaultDisciplinesFileName() const {
     return programDir + "disciplines.csv";
 }
 
-bool readSettings(const fs::path& path, bool mainFile, Settings& s) {
+bool readSettings(const fs::path& path, bool mainFile, Settings& s,
+                  std::vector<std::string>* warnings) {
     std::string text;
     std::error_code ec;
     if (!fs::is_regular_file(path, ec) || !readWholeFile(path, text, nullptr)) {
         takeFallbackDefaults(mainFile, s);
         return false;
     }
-    readKeys(IniFile::parse(text), mainFile, s);
+    readKeys(IniFile::parse(text), mainFile, s, ReadNotes{path, warnings});
     return true;
 }
 

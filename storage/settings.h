@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <vector>
 
 // The print layout and program options kept in "App.ini" (and, with EachSaveSet on, in a
 // settings file beside each document). One member per key, named exactly by the key.
@@ -187,7 +188,10 @@ struct Settings {
 // file, so the discipline list always has a place). The caller then unticks
 // cbBold_Certificate and cbItalic_Certificate and resets rgProfEduTypeCert.
 // Returns true when the file was read, false when the fallback defaults were taken.
-bool readSettings(const std::filesystem::path& path, bool mainFile, Settings& s);
+// `warnings` gets a Russian line (naming the file) for each value that is not a number,
+// saying which key and what was taken instead, and for a UTF-8 byte order mark.
+bool readSettings(const std::filesystem::path& path, bool mainFile, Settings& s,
+                  std::vector<std::string>* warnings = nullptr);
 
 // Stores every key of `s` into the file, keeping its other lines, comments and key order;
 // a new file starts with the line "[Settings]". EachSaveSet is written only when

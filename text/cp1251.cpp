@@ -18,8 +18,10 @@ constexpr std::array<char16_t, 64> kHigh = {
 };
 
 char16_t unicodeOf(unsigned char b) {
-    if (b < 0x80) return b;
-    if (b >= 0xC0) return static_cast<char16_t>(0x0410 + (b - 0xC0));
+    if (b < 0x80)
+        return b;
+    if (b >= 0xC0)
+        return static_cast<char16_t>(0x0410 + (b - 0xC0));
     return kHigh[b - 0x80];
 }
 
@@ -53,10 +55,13 @@ void add(Conversion& r, char32_t c) {
 }  // namespace
 
 int byteFor(char32_t c) {
-    if (c < 0x80) return static_cast<int>(c);
-    if (c >= 0x0410 && c <= 0x044F) return static_cast<int>(0xC0 + (c - 0x0410));
+    if (c < 0x80)
+        return static_cast<int>(c);
+    if (c >= 0x0410 && c <= 0x044F)
+        return static_cast<int>(0xC0 + (c - 0x0410));
     for (std::size_t i = 0; i < kHigh.size(); ++i) {
-        if (kHigh[i] == c) return static_cast<int>(0x80 + i);
+        if (kHigh[i] == c)
+            return static_cast<int>(0x80 + i);
     }
     return -1;
 }
@@ -64,14 +69,16 @@ int byteFor(char32_t c) {
 std::u16string toUtf16(std::string_view cp) {
     std::u16string out;
     out.reserve(cp.size());
-    for (char ch : cp) out += unicodeOf(static_cast<unsigned char>(ch));
+    for (char ch : cp)
+        out += unicodeOf(static_cast<unsigned char>(ch));
     return out;
 }
 
 std::string toUtf8(std::string_view cp) {
     std::string out;
     out.reserve(cp.size() * 2);
-    for (char ch : cp) appendUtf8(out, unicodeOf(static_cast<unsigned char>(ch)));
+    for (char ch : cp)
+        appendUtf8(out, unicodeOf(static_cast<unsigned char>(ch)));
     return out;
 }
 

@@ -5,7 +5,11 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <charconv>
+#include <csignal>
+#include <cstdint>
 #include <cstdio>
+#include <ctime>
 #include <system_error>
 
 namespace vellex {
@@ -23,13 +27,61 @@ std::string tempPrefix(const fs::path& target) {
     return "." + target.filename().string() + std::string(kTempMarker);
 }
 
+std::string megabytes(std::size_t bytes) {
+    return std::to_string(bytes >> 20) + " МБ";
+}
+
+// Windows-1251 letters are almost never valid UTF-8 (a letter byte is followed by another
+// letter, not by a continuation byte): valid UTF-8 with multi-byte characters is UTF-8.
+bool isUtf8BeyondAscii(std::string_view s) {
+    bool beyondAscii = false;
+    for (std::size_t i = 0; i < s.size();) {
+        const auto c = static_cast<unsigned char>(s[i]);
+        std::size_t more;
+        if (c < 0x80) {
+            ++i;
+            continue;
+        }
+        if (c >= 0xC2 && c <= 0xDF)
+            more = 1;
+        else if (c >= 0xE0 && c <= 0xEF)
+            more = 2;
+        else if (c >= 0xF0 && c <= 0xF4)
+            more = 3;
+        else
+            return false;
+        for (std::size_t k = 1; k <= more; ++k) {
+            if (i + k >= s.size() || (static_cast<unsigned char>(s[i + k]) & 0xC0) != 0x80)
+                return false;
+        }
+        beyondAscii = true;
+        i += more + 1;
+    }
+    return beyondAscii;
+}
+
+// A temporary file is named "<prefix><pid>-<random>". It is a leftover when the process
+// that wrote it no longer runs, when it is older than any save takes, or when it comes
+// from an older release (no process id): another live save's file is left alone.
+bool isLeftover(const fs::path& file, std::string_view suffix) {
+    pid_t pid = 0;
+    const auto [end, ec] = std::from_chars(suffix.data(), suffix.data() + suffix.size(), pid);
+    if (ec != std::errc() || end == suffix.data() + suffix.size() || *end != '-' || pid <= 0)
+        return true;
+    if (::kill(pid, 0) != 0 && errno == ESRCH)
+        return true;
+    struct stat st {};
+    return ::stat(file.c_str(), &st) == 0 && ::time(nullptr) - st.st_mtime > 10 * 60;
+}
+
 void removeLeftovers(const fs::path& target) {
     const fs::path dir = target.has_parent_path() ? target.parent_path() : fs::path(".");
     const std::string prefix = tempPrefix(target);
     std::error_code ec;
     for (fs::directory_iterator it(dir, ec), end; !ec && it != end; it.increment(ec)) {
         const std::string name = it->path().filename().string();
-        if (name.size() > prefix.size() && name.compare(0, prefix.size(), prefix) == 0) {
+        if (name.size() > prefix.size() && name.compare(0, prefix.size(), prefix) == 0 &&
+            isLeftover(it->path(), std::string_view(name).substr(prefix.size()))) {
             std::error_code ignored;
             fs::remove(it->path(), ignored);
         }
@@ -108,23 +160,40 @@ std::string describeErrno(int err) {
     }
 }
 
-bool readWholeFile(const fs::path& path, std::string& out, std::string* error) {
+bool readWholeFile(const fs::path& path, std::string& out, std::string* error,
+                   std::size_t maxBytes) {
     out.clear();
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    const auto refuse = [&](const std::string& cause) {
+        out.clear();
+        if (error)
+            *error = "Не удалось прочитать файл " + quoted(path) + ": " + cause + ".";
+        return false;
+    };
+    // Without O_NONBLOCK opening a pipe would wait for a writer that never comes.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0) {
         if (error)
             *error = "Не удалось открыть файл " + quoted(path) + ": " + describeErrno(errno) + ".";
         return false;
     }
     struct stat st {};
-    if (::fstat(fd, &st) == 0 && S_ISDIR(st.st_mode)) {
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        const int err = errno;
         ::close(fd);
-        if (error)
-            *error = "Не удалось открыть файл " + quoted(path) + ": " + describeErrno(EISDIR) + ".";
-        return false;
+        if (S_ISDIR(st.st_mode))
+            return refuse(describeErrno(EISDIR));
+        return refuse(st.st_mode != 0 ? "это не обычный файл (канал, устройство или сокет)"
+                                      : describeErrno(err));
     }
-    if (st.st_size > 0)
-        out.reserve(static_cast<std::size_t>(st.st_size));
+    const auto tooLarge = [&] {
+        return refuse("файл слишком большой (больше " + megabytes(maxBytes) +
+                      "), такого файла программа не создаёт");
+    };
+    if (static_cast<std::uintmax_t>(st.st_size) > maxBytes) {
+        ::close(fd);
+        return tooLarge();
+    }
+    out.reserve(static_cast<std::size_t>(st.st_size));
     char buf[1 << 16];
     for (;;) {
         const ssize_t n = ::read(fd, buf, sizeof buf);
@@ -135,16 +204,35 @@ bool readWholeFile(const fs::path& path, std::string& out, std::string* error) {
                 continue;
             const int err = errno;
             ::close(fd);
-            out.clear();
-            if (error)
-                *error =
-                    "Не удалось прочитать файл " + quoted(path) + ": " + describeErrno(err) + ".";
-            return false;
+            return refuse(describeErrno(err));
         }
         out.append(buf, static_cast<std::size_t>(n));
+        if (out.size() > maxBytes) {  // it grew while being read
+            ::close(fd);
+            return tooLarge();
+        }
     }
     ::close(fd);
     return true;
+}
+
+bool readTextFile(const fs::path& path, std::string& out, std::string* error,
+                  std::size_t maxBytes) {
+    if (!readWholeFile(path, out, error, maxBytes))
+        return false;
+    std::string cause;
+    if (out.find('\0') != std::string::npos) {
+        cause = "Файл " + quoted(path) + " не прочитан: в нём есть нулевые байты, это не текст.";
+    } else if (out.starts_with("\xEF\xBB\xBF") || isUtf8BeyondAscii(out)) {
+        cause =
+            "Файл " + quoted(path) + " в кодировке UTF-8; сохраните его в кодировке Windows-1251.";
+    } else {
+        return true;
+    }
+    out.clear();
+    if (error)
+        *error = cause;
+    return false;
 }
 
 bool writeFileAtomically(const fs::path& path, std::string_view data, std::string* error) {
@@ -180,7 +268,8 @@ bool writeFileAtomically(const fs::path& path, std::string_view data, std::strin
     removeLeftovers(target);
 
     const fs::path dir = target.has_parent_path() ? target.parent_path() : fs::path(".");
-    std::string tmpl = (dir / (tempPrefix(target) + "XXXXXX")).string();
+    std::string tmpl =
+        (dir / (tempPrefix(target) + std::to_string(::getpid()) + "-XXXXXX")).string();
     const int fd = ::mkostemp(tmpl.data(), O_CLOEXEC);
     if (fd < 0)
         return fail(errno);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <filesystem>
 #include <string>
 #include <string_view>
@@ -8,16 +9,33 @@
 // the operating system's file calls directly.
 namespace vellex {
 
+// The largest file of each kind that is read; anything bigger is no such file (and would
+// take minutes to lay out). The README lists them.
+inline constexpr std::size_t kMaxDocumentBytes = std::size_t{4} << 20;
+inline constexpr std::size_t kMaxListBytes = std::size_t{32} << 20;      // students, results
+inline constexpr std::size_t kMaxSmallFileBytes = std::size_t{1} << 20;  // App.ini, eval.dat…
+inline constexpr std::size_t kMaxAnyFileBytes = std::size_t{256} << 20;
+
 // Reads the whole file into `out`. On failure returns false, leaves `out` empty and,
 // when `error` is given, puts there a Russian message (UTF-8) that names the file and
 // the cause, for example "Не удалось открыть файл «/x/a.app»: нет доступа.".
-bool readWholeFile(const std::filesystem::path& path, std::string& out, std::string* error);
+// Only a regular file is read: a pipe, a device or a socket is refused by name at once
+// (the file is opened without waiting), and so is a file larger than `maxBytes`.
+bool readWholeFile(const std::filesystem::path& path, std::string& out, std::string* error,
+                   std::size_t maxBytes = kMaxAnyFileBytes);
+
+// readWholeFile for the program's text files, which are Windows-1251: text that is UTF-8
+// (valid UTF-8 with letters past ASCII, or a UTF-8 byte order mark) and text with NUL
+// bytes are refused with the cause instead of being read as garbage.
+bool readTextFile(const std::filesystem::path& path, std::string& out, std::string* error,
+                  std::size_t maxBytes);
 
 // Writes `data` to a temporary file in the same folder, flushes it to disk and renames
 // it over `path`. On any failure the old file stays exactly as it was, the temporary
 // file is removed and `error` receives a Russian message naming the file and the cause.
 // A read-only target is refused even where the folder would allow replacing it.
-// Leftover temporary files of earlier interrupted writes of the same file are removed.
+// Leftover temporary files of earlier interrupted writes of the same file are removed;
+// another process's save in progress keeps its own.
 bool writeFileAtomically(const std::filesystem::path& path, std::string_view data,
                          std::string* error);
 

@@ -34,11 +34,12 @@ class VellexPrint : public testing::Test {
   protected:
     void SetUp() override { chmod(runtime_.path().c_str(), 0700); }
 
-    PrintRun run(const std::vector<std::string>& args) {
+    // `environment`: further VAR=value words, e.g. a display that cannot be reached.
+    PrintRun run(const std::vector<std::string>& args, const std::string& environment = {}) {
         std::string cmd = "env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM XDG_RUNTIME_DIR=" +
                           quote(runtime_.path().string()) +
                           " VELLEX_PROGRAM_DIR=" + quote(programDir_.path().string()) + " " +
-                          quote(binDir() + "/vellex-print");
+                          environment + " " + quote(binDir() + "/vellex-print");
         for (const auto& a : args)
             cmd += " " + quote(a);
         const auto out = dir_ / "stdout", err = dir_ / "stderr";

@@ -105,6 +105,19 @@ TEST_F(VellexPrint, JsonOfEverySheetOrASayingError) {
     }
 }
 
+// A batch job started from a desktop inherits a display that may be gone by the time it
+// runs; the program never shows a window, so it must not need one, nor talk about it.
+TEST_F(VellexPrint, AStaleDisplayNeitherStopsNorTroublesIt) {
+    for (const char* environment :
+         {"DISPLAY=:97", "WAYLAND_DISPLAY=wayland-97", "DISPLAY=:97 XDG_RUNTIME_DIR="}) {
+        SCOPED_TRACE(environment);
+        const PrintRun r =
+            run({"--sheet", "diploma", "--format", "json", "--out", path("d.json")}, environment);
+        EXPECT_EQ(r.exit, 0) << r.err;
+        EXPECT_EQ(r.err, "");
+    }
+}
+
 TEST_F(VellexPrint, OpensTheDocumentAndWritesPdfWithoutDisplay) {
     Document doc;
     doc.setText(Field::edStudentDiplom1, cp("Иванову Петру"));

@@ -40,10 +40,13 @@ void ensureApplication() {
     static char name[] = "vellex_gui_tests";
     static char* argv[] = {name, nullptr};
     new QApplication(argc, argv);  // lives as long as the test program
+    // A test's closed window must not end the application for the windows of the next.
+    QApplication::setQuitOnLastWindowClosed(false);
     setUnattendedHook();
 }
 
 MessageLog::MessageLog() {
+    ensureApplication();  // which sets the unattended hook: this one goes on top
     MessageForm::setHook([this](MessageForm::Kind kind, const QString& caption,
                                 const QString& text) {
         entries_.push_back({kind, caption, text});

@@ -29,7 +29,10 @@ class MessageLog final {
     MessageLog& operator=(const MessageLog&) = delete;
 
     const std::vector<Entry>& entries() const { return entries_; }
-    void clear() { entries_.clear(); }
+    void clear() {
+        entries_.clear();
+        answers_.clear();
+    }
     // The answer to the next question (otherwise «Да», and «Нет» to unsaved changes).
     void answerNext(QMessageBox::StandardButton answer) { answers_.push_back(answer); }
 

@@ -58,6 +58,27 @@ TEST(DisciplineListLoad, MissingFileEmptiesTheListAndKeepsTheSetting) {
     EXPECT_EQ(settings.DisciplinesFileName, "keep");
 }
 
+// A list saved in UTF-8 cannot be shown; it must not be replaced by what is typed into the
+// empty window either.
+TEST(DisciplineListLoad, AFileThatCannotBeReadIsNamedAndNeverWrittenOver) {
+    test::TempDir dir;
+    const std::string utf8 = "\xD0\xA4\xD0\xB8\xD0\xB7\xD0\xB8\xD0\xBA\xD0\xB0\r\n";
+    test::writeFile(dir / "list.csv", utf8);
+    Settings settings;
+    DisciplineList list;
+    const UserMessages got = list.load((dir / "list.csv").string(), settings);
+    ASSERT_EQ(got.size(), 1u);
+    EXPECT_EQ(got[0].icon, MessageIcon::Error);
+    EXPECT_NE(got[0].text.find("UTF-8"), std::string::npos) << got[0].text;
+    EXPECT_TRUE(list.entries().empty());
+
+    list.add(cp("Химия"));
+    const DisciplineList::Closing c = list.close((dir / "list.csv").string(), settings);
+    EXPECT_FALSE(c.mayClose);
+    EXPECT_TRUE(c.saveElsewhere);
+    EXPECT_EQ(test::readFile(dir / "list.csv"), utf8);
+}
+
 TEST(DisciplineListEdit, AddIgnoresCaseDuplicatesAndEmptyNames) {
     DisciplineList list;
     EXPECT_TRUE(list.add(cp("Физика")));

@@ -175,6 +175,29 @@ TEST(ResultsFile, FieldsCleanedOnlyOnFullLines) {
     EXPECT_EQ(doc.cell(Table::Disciplines, 3, Column::Discipline), cp("Биология"));
 }
 
+// The results menu loads one student's file: nothing of a longer earlier file may stay
+// under it, and a file that cannot be read changes nothing.
+TEST(ResultsFile, LoadingAFileLeavesNothingOfAnEarlierOne) {
+    test::TempDir dir;
+    test::writeFile(dir / "short.csv", cp("Физика;72;5\r\nХимия;36;4\r\n"));
+    std::filesystem::create_directory(dir / "folder.csv");
+    Document doc(54);
+    for (const Table t : {Table::Disciplines, Table::Disciplines8}) {
+        for (int row = 1; row <= 5; ++row) {
+            for (const Column c : {Column::Discipline, Column::AudTime, Column::Value})
+                doc.setCell(t, row, c, "old");
+        }
+    }
+    const Document before = doc;
+    EXPECT_EQ(loadResultsFile(doc, (dir / "folder.csv").string(), ";").size(), 1u);
+    EXPECT_TRUE(doc == before);
+
+    EXPECT_TRUE(loadResultsFile(doc, (dir / "short.csv").string(), ";").empty());
+    EXPECT_EQ(doc.cell(Table::Disciplines, 2, Column::Discipline), cp("Химия"));
+    EXPECT_EQ(doc.lastFilledRow(Table::Disciplines), 2);
+    EXPECT_EQ(doc.lastFilledRow(Table::Disciplines8), 0);
+}
+
 TEST(ResultsFile, NamesBesideTheListUnspacedFirst) {
     Document doc;
     doc.setText(Field::edStudentDiplom1, cp("Иванов"));

@@ -8,6 +8,7 @@
 #include <set>
 
 #include "app/grade_list.h"
+#include "storage/settings.h"
 #include "tests/support/test_support.h"
 
 namespace vellex {
@@ -133,6 +134,44 @@ std::vector<FormatCase> allFormats() {
 
 INSTANTIATE_TEST_SUITE_P(VersionsStylesRows, DocumentRoundTrip, ::testing::ValuesIn(allFormats()));
 
+// A document and a settings file whose line ends an editor turned into LF or CR alone
+// read as the CR LF originals (a CR-only file used to land entirely in the first field).
+TEST(ForeignLineEnds, DocumentAndSettingsReadAsWritten) {
+    test::TempDir dir;
+    const Document doc = filledDocument(54);
+    const std::string text = documentFileText(doc, {});
+    Settings settings;
+    settings.DeltaX1 = 12;
+    settings.SplitField = ",";
+    ASSERT_TRUE(writeSettings(dir / "App.ini", true, settings, nullptr));
+    const std::string ini = test::readFile(dir / "App.ini");
+    for (const char* end : {"\n", "\r"}) {
+        const auto convert = [&](std::string s) {
+            std::string out;
+            for (std::size_t i = 0; i < s.size(); ++i) {
+                if (s.compare(i, 2, "\r\n") == 0) {
+                    out += end;
+                    ++i;
+                } else {
+                    out += s[i];
+                }
+            }
+            return out;
+        };
+        SCOPED_TRACE(end[0] == '\n' ? "LF" : "CR");
+        test::writeFile(dir / "a.app", convert(text));
+        Document read(54);
+        ASSERT_TRUE(readDocument(dir / "a.app", {}, read, nullptr));
+        EXPECT_EQ(documentFileText(read, {}), text);
+
+        test::writeFile(dir / "b.ini", convert(ini));
+        Settings back;
+        ASSERT_TRUE(readSettings(dir / "b.ini", true, back));
+        EXPECT_EQ(back.DeltaX1, 12);
+        EXPECT_EQ(back.SplitField, ",");
+    }
+}
+
 TEST(DocumentLayoutCounts, EmptyDocumentLinesAndTheTrialLine) {
     const std::pair<int, int> rowsAndLines[] = {{54, 731}, {62, 755}, {58, 743}, {94, 851}};
     for (auto [rows, lines] : rowsAndLines) {
@@ -209,8 +248,8 @@ TEST_P(DocumentTrialLine, OnlyAnItemNumberChooses) {
 INSTANTIATE_TEST_SUITE_P(Rows, DocumentTrialLine,
                          ::testing::Values(TrialCase{"0", 0}, TrialCase{"1", 1},
                                            TrialCase{"-1", -1}, TrialCase{"2", -1},
-                                           TrialCase{"прошел", -1}, TrialCase{"", -1},
-                                           TrialCase{"1x", -1}));
+                                           TrialCase{"\xEF\xF0\xEE\xF8\xE5\xEB", -1} /* «прошел» */,
+                                           TrialCase{"", -1}, TrialCase{"1x", -1}));
 
 struct GradeCase {
     DocumentLayout layout;
@@ -336,20 +375,25 @@ TEST(DocumentDamaged, ShortFileEmptiesWhatItDoesNotReach) {
     EXPECT_EQ(doc.choice(Choice::cbTrial), -1);
 }
 
-TEST(DocumentDamaged, BinaryAndHugeFilesAreReadSafely) {
+// Binary data, and a file far larger than any document, are refused with the cause and
+// leave the document as it was.
+TEST(DocumentDamaged, BinaryAndHugeFilesAreRefused) {
     test::TempDir dir;
     std::string binary;
     for (int i = 0; i < 200000; ++i)
         binary += static_cast<char>((i * 2654435761u) >> 24);
     test::writeFile(dir / "bin.app", binary);
-    Document doc(54);
-    EXPECT_TRUE(readDocument(dir / "bin.app", {}, doc, nullptr));
-
-    // 50 MB without a single line end: one very long text, nothing else.
     test::writeFile(dir / "huge.app", std::string(50u << 20, 'x'));
-    EXPECT_TRUE(readDocument(dir / "huge.app", {}, doc, nullptr));
-    EXPECT_EQ(doc.text(Field::edTownDiplom0).size(), 50u << 20);
-    EXPECT_EQ(doc.text(Field::edTownDiplom), "");
+    Document doc = filledDocument(54);
+    const std::string before = documentFileText(doc, {});
+    for (const auto& [file, cause] :
+         {std::pair{"bin.app", "нулевые байты"}, std::pair{"huge.app", "слишком большой"}}) {
+        std::string err;
+        EXPECT_FALSE(readDocument(dir / file, {}, doc, &err));
+        EXPECT_NE(err.find(file), std::string::npos) << err;
+        EXPECT_NE(err.find(cause), std::string::npos) << err;
+        EXPECT_EQ(documentFileText(doc, {}), before);
+    }
 }
 
 TEST(DocumentOpenFailure, MessageNamesTheCauseAndTheDocumentStays) {
@@ -365,7 +409,7 @@ TEST(DocumentOpenFailure, MessageNamesTheCauseAndTheDocumentStays) {
     err.clear();
     fs::create_directory(dir / "folder.app");
     EXPECT_FALSE(readDocument(dir / "folder.app", {}, doc, &err));
-    EXPECT_NE(err.find("Не удалось открыть"), std::string::npos) << err;
+    EXPECT_NE(err.find("это папка"), std::string::npos) << err;
     EXPECT_EQ(documentFileText(doc, {}), before);
 
     if (::geteuid() != 0) {

@@ -51,12 +51,41 @@ struct ValueCase {
 
 class SettingsIntegerText : public ::testing::TestWithParam<ValueCase> {};
 
-TEST_P(SettingsIntegerText, NonNumbersCountAsMissing) {
+// A value that is not a number keeps the default, and the user hears which key and what
+// was taken instead (a shift silently back at 0 moves every entry on the blank).
+TEST_P(SettingsIntegerText, NonNumbersCountAsMissingWithAWarning) {
     test::TempDir dir;
     test::writeFile(dir / "App.ini", std::string("[Settings]\r\nColsHeight=") + GetParam().line);
     Settings s;
-    readSettings(dir / "App.ini", true, s);
+    std::vector<std::string> warnings;
+    readSettings(dir / "App.ini", true, s, &warnings);
     EXPECT_EQ(s.ColsHeight, GetParam().expected);
+    const bool number = GetParam().expected != 17;
+    if (number || std::string_view(GetParam().line).empty()) {
+        EXPECT_TRUE(warnings.empty());
+    } else {
+        ASSERT_EQ(warnings.size(), 1u);
+        EXPECT_NE(warnings[0].find("ColsHeight"), std::string::npos) << warnings[0];
+        EXPECT_NE(warnings[0].find("17"), std::string::npos) << warnings[0];
+        EXPECT_NE(warnings[0].find("App.ini"), std::string::npos) << warnings[0];
+    }
+}
+
+// Notepad saves with a UTF-8 byte order mark: the first section used to be lost, and
+// writing back then added a second one.
+TEST(SettingsDamaged, AByteOrderMarkIsSkippedWithAWarning) {
+    test::TempDir dir;
+    test::writeFile(dir / "App.ini", "\xEF\xBB\xBF[Settings]\r\nDeltaX1=9\r\n");
+    Settings s;
+    std::vector<std::string> warnings;
+    ASSERT_TRUE(readSettings(dir / "App.ini", true, s, &warnings));
+    EXPECT_EQ(s.DeltaX1, 9);
+    EXPECT_EQ(warnings.size(), 1u);
+    s.DeltaY1 = 4;
+    ASSERT_TRUE(writeSettings(dir / "App.ini", true, s, nullptr));
+    const std::string text = test::readFile(dir / "App.ini");
+    EXPECT_EQ(text.find("[Settings]"), text.rfind("[Settings]"));
+    EXPECT_EQ(text.rfind("\xEF\xBB\xBF", 0), std::string::npos);
 }
 
 INSTANTIATE_TEST_SUITE_P(Rows, SettingsIntegerText,

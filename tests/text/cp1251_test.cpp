@@ -8,7 +8,8 @@ namespace {
 
 TEST(Cp1251, EveryByteRoundTripsThroughUnicode) {
     std::string all;
-    for (int b = 0; b < 256; ++b) all += static_cast<char>(b);
+    for (int b = 0; b < 256; ++b)
+        all += static_cast<char>(b);
     const auto back = cp1251::fromUtf16(cp1251::toUtf16(all));
     ASSERT_TRUE(back.ok());
     EXPECT_EQ(back.bytes, all);

@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <vector>
 
 #include "tests/support/test_support.h"
 #include "text/file_io.h"
@@ -27,6 +31,36 @@ TEST(AtomicWrite, CleansUpLeftoversOfAnInterruptedWrite) {
     test::writeFile(dir / ".a.app.vellex-tmp-abc123", "half");
     ASSERT_TRUE(writeFileAtomically(f, "x", nullptr));
     EXPECT_FALSE(fs::exists(dir / ".a.app.vellex-tmp-abc123"));
+}
+
+// Two windows saving one file at once: each used to sweep away the other's temporary file
+// as a leftover, and the other's save failed.
+TEST(AtomicWrite, SavesOfOneFileAtOnceNeverFailEachOther) {
+    test::TempDir dir;
+    const fs::path f = dir / "shared.app";
+    constexpr int kProcesses = 4;
+    constexpr int kSaves = 300;
+    std::vector<pid_t> children;
+    for (int p = 0; p < kProcesses; ++p) {
+        const pid_t pid = ::fork();
+        ASSERT_GE(pid, 0);
+        if (pid == 0) {
+            int failures = 0;
+            const std::string data(4096, static_cast<char>('a' + p));
+            for (int i = 0; i < kSaves; ++i)
+                failures += writeFileAtomically(f, data, nullptr) ? 0 : 1;
+            ::_exit(failures > 0 ? 1 : 0);
+        }
+        children.push_back(pid);
+    }
+    for (const pid_t pid : children) {
+        int status = 0;
+        ASSERT_EQ(::waitpid(pid, &status, 0), pid);
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "a save failed";
+    }
+    EXPECT_EQ(test::readFile(f).size(), 4096u);
+    for (const auto& e : fs::directory_iterator(dir.path()))
+        EXPECT_EQ(e.path().filename(), "shared.app");  // no temporary file left behind
 }
 
 TEST(AtomicWrite, ReadOnlyFileIsRefusedAndKept) {
@@ -76,6 +110,67 @@ TEST(ReadWholeFile, MissingFileNamesTheCause) {
     EXPECT_FALSE(readWholeFile(dir / "none.app", out, &err));
     EXPECT_TRUE(out.empty());
     EXPECT_NE(err.find("не найдены"), std::string::npos);
+}
+
+// What is not a regular file is refused at once by name (a pipe would block the read,
+// a device would never end), and a file past its kind's size is refused, not read.
+TEST(ReadWholeFile, OnlyRegularFilesWithinTheLimitAreRead) {
+    test::TempDir dir;
+    ASSERT_EQ(::mkfifo((dir / "pipe.csv").c_str(), 0600), 0);
+    fs::create_symlink("/dev/zero", dir / "zero.app");
+    fs::create_directory(dir / "folder.app");
+    test::writeFile(dir / "big.app", std::string(2000, 'x'));
+    struct Case {
+        const char* name;
+        std::size_t limit;
+        const char* cause;
+    } cases[] = {
+        {"pipe.csv", 1 << 20, "это не обычный файл"},
+        {"zero.app", 1 << 20, "это не обычный файл"},
+        {"folder.app", 1 << 20, "это папка"},
+        {"big.app", 1000, "слишком большой"},
+    };
+    for (const Case& c : cases) {
+        std::string out = "junk", err;
+        EXPECT_FALSE(readWholeFile(dir / c.name, out, &err, c.limit)) << c.name;
+        EXPECT_TRUE(out.empty()) << c.name;
+        EXPECT_NE(err.find(c.name), std::string::npos) << err;
+        EXPECT_NE(err.find(c.cause), std::string::npos) << err;
+    }
+    std::string out, err;
+    EXPECT_TRUE(readWholeFile(dir / "big.app", out, &err, 2000));
+    EXPECT_EQ(out.size(), 2000u);
+}
+
+// Text files here are Windows-1251: text in another encoding, or binary, would be read as
+// garbage and printed on a blank.
+TEST(ReadTextFile, OtherEncodingsAndBinaryAreRefusedWithTheCause) {
+    test::TempDir dir;
+    struct Case {
+        const char* name;
+        std::string bytes;
+        const char* cause;  // nullptr: read
+    } cases[] = {
+        {"cp1251.csv", "\xC8\xE2\xE0\xED\xEE\xE2;\xCF\xB8\xF2\xF0\r\n", nullptr},
+        {"ascii.csv", "Ivanov;Petr\r\n", nullptr},
+        {"empty.csv", "", nullptr},
+        {"utf8.csv", "\xD0\x98\xD0\xB2\xD0\xB0\xD0\xBD\xD0\xBE\xD0\xB2;1\r\n", "UTF-8"},
+        {"bom.csv", "\xEF\xBB\xBFIvanov\r\n", "UTF-8"},
+        {"nul.csv", std::string("Ivanov\0Petr\r\n", 13), "нулевые байты"},
+    };
+    for (const Case& c : cases) {
+        test::writeFile(dir / c.name, c.bytes);
+        std::string out, err;
+        const bool read = readTextFile(dir / c.name, out, &err, 1 << 20);
+        EXPECT_EQ(read, c.cause == nullptr) << c.name << ": " << err;
+        if (c.cause) {
+            EXPECT_TRUE(out.empty()) << c.name;
+            EXPECT_NE(err.find(c.name), std::string::npos) << err;
+            EXPECT_NE(err.find(c.cause), std::string::npos) << err;
+        } else {
+            EXPECT_EQ(out, c.bytes) << c.name;
+        }
+    }
 }
 
 }  // namespace

@@ -3,9 +3,9 @@
 #include <cstddef>
 #include <string_view>
 
-// Walks the lines of a whole text file held in memory. A line ends at LF or CR LF; the
-// last line counts even without an end, and an end at the very end of the file opens no
-// further line.
+// Walks the lines of a whole text file held in memory. A line ends at CR LF, LF or CR
+// alone (files from every kind of editor); the last line counts even without an end, and
+// an end at the very end of the file opens no further line.
 namespace vellex {
 
 class LineCursor final {

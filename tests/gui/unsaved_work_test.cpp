@@ -1,0 +1,260 @@
+// What the user typed survives closing, opening, a kill, a second window and the mouse
+// wheel.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalSpy>
+#include <QTimer>
+#include <QWheelEvent>
+#include <csignal>
+#include <filesystem>
+#include <memory>
+
+#include "app/file_dialog_form.h"
+#include "app/gui_text.h"
+#include "app/main_form.h"
+#include "app/page_builder.h"
+#include "app/shutdown_signals.h"
+#include "storage/settings.h"
+#include "tests/gui/gui_test_support.h"
+#include "tests/support/test_support.h"
+#include "text/clock.h"
+
+namespace vellex {
+namespace {
+
+namespace fs = std::filesystem;
+
+const QString kSaveQuestion = QStringLiteral("Сохранить изменения в документе?");
+
+void type(QWidget* w, const QString& text) {
+    for (QChar ch : text) {
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(ch));
+        QCoreApplication::sendEvent(w, &press);
+    }
+}
+
+class UnsavedWorkTest : public testing::Test {
+  protected:
+    void SetUp() override { test::ensureApplication(); }
+    void TearDown() override { FileDialogForm::setHook({}); }
+
+    std::unique_ptr<TMainForm> makeForm() {
+        MainFormOptions o;
+        o.programDir = dir.path();
+        o.registerAssociation = false;
+        o.clock = &clock;
+        auto form = std::make_unique<TMainForm>(o);
+        form->show();
+        return form;
+    }
+    void answerDialogs(const fs::path& path) {
+        FileDialogForm::setHook([path](const FileDialogForm::Request&) {
+            return path.empty() ? QString() : pathToQString(path);
+        });
+    }
+    static QLineEdit* town(TMainForm& form) {
+        return form.findChild<QLineEdit*>(QStringLiteral("edTown"));
+    }
+    // What a window's start-up finds left by a window that is gone.
+    std::vector<fs::path> recoveryFiles() const {
+        std::vector<fs::path> found;
+        for (const auto& e : fs::directory_iterator(dir.path())) {
+            if (e.path().filename().string().starts_with("vellex-recovery-"))
+                found.push_back(e.path());
+        }
+        return found;
+    }
+    bool questionAsked() const {
+        for (const auto& e : messages.entries())
+            if (e.text == kSaveQuestion)
+                return true;
+        return false;
+    }
+
+    test::TempDir dir;
+    FixedClock clock{Date{2026, 12, 8}};
+    test::MessageLog messages;
+};
+
+TEST_F(UnsavedWorkTest, ClosingAsksOnlyAboutAChangedDocumentAndObeysTheAnswer) {
+    struct Case {
+        const char* name;
+        bool typed;
+        QMessageBox::StandardButton answer;
+        bool saveDialogAnswers;
+        bool asked, closed, saved;
+    };
+    const Case cases[] = {
+        {"start-up fills are no change", false, QMessageBox::Yes, true, false, true, false},
+        {"«Да» saves, then closes", true, QMessageBox::Yes, true, true, true, true},
+        {"«Да», save dialog cancelled", true, QMessageBox::Yes, false, true, false, false},
+        {"«Нет» closes without saving", true, QMessageBox::No, true, true, true, false},
+        {"«Отмена» keeps the window", true, QMessageBox::Cancel, true, true, false, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        messages.clear();
+        const fs::path file = dir / "Иванов.app";
+        fs::remove(file);
+        auto form = makeForm();
+        if (c.typed)
+            type(town(*form), QStringLiteral("Орёл"));
+        EXPECT_EQ(form->isModified(), c.typed);
+        EXPECT_EQ(form->isWindowModified(), c.typed);
+        messages.answerNext(c.answer);
+        answerDialogs(c.saveDialogAnswers ? file : fs::path());
+        EXPECT_EQ(form->close(), c.closed);
+        EXPECT_EQ(questionAsked(), c.asked);
+        EXPECT_EQ(fs::exists(file), c.saved);
+        if (c.saved) {
+            EXPECT_NE(test::readFile(file).find(test::cp("Орёл")), std::string::npos);
+        }
+    }
+}
+
+TEST_F(UnsavedWorkTest, OpeningOverAChangedDocumentCanBeCancelled) {
+    auto form = makeForm();
+    type(town(*form), QStringLiteral("Орёл"));
+    bool dialogShown = false;
+    FileDialogForm::setHook([&](const FileDialogForm::Request&) {
+        dialogShown = true;
+        return QString();
+    });
+    messages.answerNext(QMessageBox::Cancel);
+    form->mnOpenOldInNew3Click();
+    EXPECT_TRUE(questionAsked());
+    EXPECT_FALSE(dialogShown);
+    EXPECT_EQ(town(*form)->text(), QStringLiteral("Орёл"));
+}
+
+// A kill leaves the typed text for the next start; a running window's copy is never
+// offered to another one; «Нет» lets it go and a save removes it.
+TEST_F(UnsavedWorkTest, ASignalKeepsTheTextForTheNextStart) {
+    auto killed = makeForm();
+    type(town(*killed), QStringLiteral("Орёл"));
+    killed->settings().DeltaX1 = 7;
+    killed->shutDownWithoutQuestions();
+    QCoreApplication::removePostedEvents(qApp, QEvent::Quit);  // the test goes on
+    EXPECT_TRUE(messages.entries().empty());
+    EXPECT_NE(test::readFile(dir / "App.ini").find("DeltaX1=7"), std::string::npos);
+    ASSERT_EQ(recoveryFiles().size(), 3u);  // the copy, its settings, its lock
+
+    {
+        auto other = makeForm();  // while the first still runs
+        other->offerRecovery();
+        EXPECT_TRUE(messages.entries().empty());
+    }
+    const fs::path killedCopy = killed->recoveryCopyPath();
+    killed.reset();
+
+    auto next = makeForm();
+    next->offerRecovery();
+    ASSERT_EQ(messages.entries().size(), 1u);
+    EXPECT_TRUE(
+        messages.entries()[0].text.startsWith(QStringLiteral("Найдены несохранённые данные (")));
+    EXPECT_EQ(town(*next)->text(), QStringLiteral("Орёл"));
+    EXPECT_TRUE(next->isModified());
+    EXPECT_TRUE(next->documentFileName().empty());
+    // The restored text is now this window's copy; the old one is gone.
+    EXPECT_FALSE(fs::exists(killedCopy));
+    EXPECT_TRUE(fs::exists(next->recoveryCopyPath()));
+    next.reset();
+
+    messages.clear();
+    auto declining = makeForm();
+    messages.answerNext(QMessageBox::No);
+    declining->offerRecovery();
+    EXPECT_EQ(messages.entries().size(), 1u);
+    EXPECT_TRUE(town(*declining)->text().isEmpty());
+    EXPECT_TRUE(recoveryFiles().empty());
+
+    type(town(*declining), QStringLiteral("Тула"));
+    ASSERT_TRUE(declining->keepRecoveryCopy());
+    EXPECT_TRUE(fs::exists(declining->recoveryCopyPath()));
+    ASSERT_TRUE(declining->saveDocument(dir / "saved.app"));
+    EXPECT_FALSE(fs::exists(declining->recoveryCopyPath()));
+}
+
+TEST_F(UnsavedWorkTest, TerminationSignalsReachTheEventLoop) {
+    ShutdownSignals watcher;
+    QSignalSpy spy(&watcher, &ShutdownSignals::received);
+    for (const int s : {SIGTERM, SIGHUP, SIGINT}) {
+        std::raise(s);
+        ASSERT_TRUE(spy.wait(2000)) << s;
+        EXPECT_EQ(spy.takeFirst().at(0).toInt(), s);
+    }
+}
+
+// Each window stores only the keys it changed: neither brings back the other's old value.
+TEST_F(UnsavedWorkTest, TwoWindowsKeepEachOthersCalibration) {
+    auto first = makeForm();
+    auto second = makeForm();
+    first->settings().DeltaX1 = 5;
+    second->settings().DeltaY1 = -3;
+    ASSERT_TRUE(first->close());
+    ASSERT_TRUE(second->close());
+    const std::string ini = test::readFile(dir / "App.ini");
+    EXPECT_NE(ini.find("DeltaX1=5"), std::string::npos);
+    EXPECT_NE(ini.find("DeltaY1=-3"), std::string::npos);
+}
+
+// OK in «Настройки» stores App.ini at once; a smaller row mode asks before dropping rows
+// that hold text and keeps the rows that fit.
+TEST_F(UnsavedWorkTest, RowModeChangeStoresAtOnceAndKeepsRows) {
+    test::writeFile(dir / "App.ini", "[Settings]\r\nmode_N_Discipl=1\r\n");
+    auto form = makeForm();
+    Document& doc = form->document();
+    ASSERT_EQ(doc.rowCount(Table::Disciplines), 62);
+    for (const int row : {1, 54, 60})
+        doc.setCell(Table::Disciplines, row, Column::Discipline, "Row" + std::to_string(row));
+    form->refreshFromDocument();
+
+    const auto chooseMode = [&](int mode) {
+        QTimer::singleShot(0, [mode] {
+            QWidget* dialog = QApplication::activeModalWidget();
+            ASSERT_NE(dialog, nullptr);
+            dialog->findChild<QRadioButton*>(QStringLiteral("SetRGoxApp_%1").arg(mode))->click();
+            dialog->findChild<QPushButton*>(QStringLiteral("BitBtnOK"))->click();
+        });
+        form->mnSettingsClick();
+    };
+    messages.answerNext(QMessageBox::No);
+    chooseMode(0);
+    ASSERT_EQ(messages.entries().size(), 1u);
+    EXPECT_EQ(messages.entries()[0].text,
+              QStringLiteral("Строки 55–60 2-й страницы не поместятся в режим «54 строки (весь "
+                             "лист)». Удалить их?"));
+    EXPECT_EQ(form->settings().mode_N_Discipl, 1);
+    EXPECT_EQ(doc.cell(Table::Disciplines, 60, Column::Discipline), "Row60");
+
+    chooseMode(0);  // «Да»
+    EXPECT_EQ(form->settings().mode_N_Discipl, 0);
+    ASSERT_EQ(doc.rowCount(Table::Disciplines), 54);
+    EXPECT_EQ(doc.cell(Table::Disciplines, 1, Column::Discipline), "Row1");
+    EXPECT_EQ(doc.cell(Table::Disciplines, 54, Column::Discipline), "Row54");
+    EXPECT_NE(test::readFile(dir / "App.ini").find("mode_N_Discipl=0"), std::string::npos);
+}
+
+TEST_F(UnsavedWorkTest, TheWheelOverAnUnfocusedGradeChangesNothing) {
+    auto form = makeForm();
+    auto* grade = form->findChild<QComboBox*>(cellObjectName(Table::Disciplines, 3, Column::Value));
+    ASSERT_NE(grade, nullptr);
+    ASSERT_FALSE(grade->hasFocus());
+    const int before = grade->currentIndex();
+    const QPointF centre = QPointF(grade->rect().center());
+    QWheelEvent wheel(centre, grade->mapToGlobal(centre), QPoint(), QPoint(0, -120), Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
+    QCoreApplication::sendEvent(grade, &wheel);
+    EXPECT_EQ(grade->currentIndex(), before);
+    EXPECT_FALSE(form->isModified());
+}
+
+}  // namespace
+}  // namespace vellex
