@@ -440,8 +440,10 @@ int documentFileLineCount(DocumentLayout layout, const DocumentFileFormat& forma
 }
 
 int countDocumentLines(std::string_view text) {
-    int lines = static_cast<int>(std::count(text.begin(), text.end(), '\n'));
-    if (!text.empty() && text.back() != '\n')
+    LineCursor cursor(text);
+    std::string_view line;
+    int lines = 0;
+    while (cursor.next(line))
         ++lines;
     return lines;
 }

@@ -71,7 +71,8 @@ int documentFileLineCount(const DocumentFileFormat& format, int rowsPage2);
 // Total lines of a file in `layout` with `rowsPage2` page-2 rows.
 int documentFileLineCount(DocumentLayout layout, const DocumentFileFormat& format, int rowsPage2);
 
-// Lines of a file's text as the reader sees them: a last line without CR LF counts too.
+// Lines of a file's text as the reader sees them (CR LF, LF or CR alone ends one; a last
+// line without an end counts too).
 int countDocumentLines(std::string_view text);
 
 }  // namespace vellex

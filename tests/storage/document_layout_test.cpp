@@ -100,6 +100,16 @@ TEST(DocumentOpenPlanTest, EveryCombinationOpensInItsOwnLayout) {
     }
 }
 
+// The count must see the lines the reader sees, whatever ends them.
+TEST(DocumentOpenPlanTest, LinesAreCountedAsTheReaderReadsThem) {
+    const std::pair<const char*, int> cases[] = {
+        {"", 0},       {"\r\n", 1},     {"a\r\nb\r\n", 2}, {"a\r\nb", 2},
+        {"a\rb\r", 2}, {"a\nb\n\n", 3}, {"a\r\r\nb", 3},
+    };
+    for (const auto& [text, count] : cases)
+        EXPECT_EQ(countDocumentLines(text), count) << testing::PrintToString(text);
+}
+
 std::string lines(int count) {
     std::string out;
     for (int i = 1; i <= count; ++i)
