@@ -48,6 +48,7 @@
 #include "lists/student_list_writer.h"
 #include "lists/students_list_form.h"
 #include "report/preview_dialog.h"
+#include "storage/document_layout.h"
 #include "storage/settings_dialog.h"
 #include "storage/settings_dialog_logic.h"
 #include "storage/startup_state.h"
@@ -1177,7 +1178,7 @@ bool TMainForm::saveDocument(const fs::path& path) {
         showError(fromUtf8(error));
         return false;
     }
-    if (settings_.EachSaveSet) {
+    if (settings_.EachSaveSet || documentNeedsOwnSettings(path, settings_, programSettings())) {
         if (const std::optional<fs::path> companion = companionSettingsPath(path)) {
             if (!writeSettings(*companion, false, settingsToWrite(), &error)) {
                 showError(fromUtf8(error));

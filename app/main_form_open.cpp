@@ -53,4 +53,10 @@ bool TMainForm::takeDocumentLayout(const std::filesystem::path& path, DocumentLa
     return true;
 }
 
+Settings TMainForm::programSettings() const {
+    Settings program = settings_;
+    readSettings(mainSettingsPath(programDir_), true, program);
+    return program;
+}
+
 }  // namespace vellex

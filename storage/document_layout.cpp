@@ -250,4 +250,17 @@ std::string documentSwitchMessage(const fs::path& path, const DocumentOpenPlan& 
     return text;
 }
 
+bool documentNeedsOwnSettings(const fs::path& document, const Settings& now,
+                              const Settings& program) {
+    const DocumentFileFormat a = documentFileFormat(now);
+    const DocumentFileFormat b = documentFileFormat(program);
+    if (a.vellexVersion != b.vellexVersion || a.saveStyle != b.saveStyle ||
+        now.mode_N_Discipl != program.mode_N_Discipl) {
+        return true;
+    }
+    std::error_code ec;
+    const auto companion = companionSettingsPath(document);
+    return companion && fs::exists(*companion, ec);
+}
+
 }  // namespace vellex

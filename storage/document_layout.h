@@ -42,4 +42,11 @@ DocumentOpenPlan planDocumentOpen(const std::filesystem::path& path, const Setti
 // switched nothing.
 std::string documentSwitchMessage(const std::filesystem::path& path, const DocumentOpenPlan& plan);
 
+// Whether saving `document` under `now` must also write its settings file when EachSaveSet
+// is off: its layout differs from the program's own settings (`program`, as "App.ini" has
+// them), so that the count alone could not tell its edition or table order, or a settings
+// file is already there and would otherwise tell an old layout.
+bool documentNeedsOwnSettings(const std::filesystem::path& document, const Settings& now,
+                              const Settings& program);
+
 }  // namespace vellex

@@ -531,6 +531,10 @@ TEST_F(MainFormTest, CommandLineDocumentOpensInItsOwnLayoutOrNotAtAll) {
         ASSERT_EQ(messages.entries().size(), 1u);
         EXPECT_TRUE(
             messages.entries()[0].text.contains(q("издание бланков: 2010 / 2011 → 2007 / 2008")));
+        // Saved under another name, it keeps a settings file that tells its edition.
+        answerDialogs(dir / "y.app");
+        form->mnSaveClick();
+        EXPECT_NE(test::readFile(dir / "y.ini").find("VellexVersion=1"), std::string::npos);
     }
     // A file that fits no layout is refused by name and count, and not offered for saving.
     test::writeFile(dir / "odd.app", std::string(700, '\n'));

@@ -110,6 +110,25 @@ TEST(DocumentOpenPlanTest, LinesAreCountedAsTheReaderReadsThem) {
         EXPECT_EQ(countDocumentLines(text), count) << testing::PrintToString(text);
 }
 
+// Without EachSaveSet a document still keeps a settings file when the count alone could
+// not bring its layout back, or when an old one would tell a wrong layout.
+TEST(DocumentOpenPlanTest, OwnSettingsFileWhenTheLayoutIsNotTheProgramsOwn) {
+    test::TempDir dir;
+    const Settings program;
+    Settings otherEdition;
+    otherEdition.VellexVersion = 1;
+    Settings otherOrder;
+    otherOrder.SaveStyle = 1;
+    Settings otherMode;
+    otherMode.mode_N_Discipl = 0;
+    EXPECT_FALSE(documentNeedsOwnSettings(dir / "a.app", program, program));
+    EXPECT_TRUE(documentNeedsOwnSettings(dir / "a.app", otherEdition, program));
+    EXPECT_TRUE(documentNeedsOwnSettings(dir / "a.app", otherOrder, program));
+    EXPECT_TRUE(documentNeedsOwnSettings(dir / "a.app", otherMode, program));
+    test::writeFile(dir / "a.ini", "[Settings]\r\nVellexVersion=1\r\n");
+    EXPECT_TRUE(documentNeedsOwnSettings(dir / "a.app", program, program));
+}
+
 std::string lines(int count) {
     std::string out;
     for (int i = 1; i <= count; ++i)
