@@ -48,6 +48,7 @@
 #include "lists/student_list_writer.h"
 #include "lists/students_list_form.h"
 #include "report/preview_dialog.h"
+#include "storage/document_layout.h"
 #include "storage/document_save.h"
 #include "storage/settings_dialog.h"
 #include "storage/settings_dialog_logic.h"
@@ -355,20 +356,15 @@ void TMainForm::FormCreate(const MainFormOptions& options) {
 
     refreshFromDocument();
 
-    // 11. A document named on the command line; its companion settings are not read.
+    // A document named on the command line, opened as "Открыть..." opens it.
     if (!options.arguments.isEmpty() && !options.arguments.constFirst().isEmpty()) {
         const QByteArray arg = options.arguments.constFirst().toUtf8();
         documentFileName_ = documentPathFromArgument(programDir_, arg.toStdString());
         std::error_code ec;
-        if (fs::is_regular_file(documentFileName_, ec)) {
-            std::string error;
-            DocumentReadOptions read;
-            read.format = documentFileFormat(settings_);
-            if (readDocument(documentFileName_, read, doc_, &error)) {
-                refreshFromDocument();
-            } else {
-                showError(fromUtf8(error));
-            }
+        // A file that cannot be read is not offered as the place to save to.
+        if (fs::is_regular_file(documentFileName_, ec) &&
+            !openDocument(documentFileName_, DocumentLayout::Current, false)) {
+            documentFileName_.clear();
         }
     }
 
@@ -1151,28 +1147,6 @@ void TMainForm::showError(const QString& text) {
     MessageForm::inform(this, MessageForm::Kind::Error, QStringLiteral("Ошибка"), text);
 }
 
-bool TMainForm::readCompanionSettings(const fs::path& document) {
-    const std::optional<fs::path> companion = companionSettingsPath(document);
-    std::error_code ec;
-    if (!settings_.EachSaveSet || !companion || !fs::is_regular_file(*companion, ec)) {
-        return false;
-    }
-    Settings read = settings_;
-    if (!readSettings(*companion, false, read)) {
-        return false;
-    }
-    const int oldRows = rowsForMode(settings_.mode_N_Discipl);
-    settings_ = std::move(read);
-    applyReadSettings(doc_, settings_, true, true);
-    resize(settings_.MainWidth, settings_.MainHeigh);
-    // The table must have the document's row count before the document is read.
-    if (rowsForMode(settings_.mode_N_Discipl) != oldRows) {
-        rebuildPage2();
-    }
-    applyVariants(0);
-    return true;
-}
-
 bool TMainForm::openDocument(const fs::path& path, DocumentLayout layout, bool rows86) {
     // Find out first whether the file can be read at all, so that a failure leaves the
     // settings and the document as they were.
@@ -1183,14 +1157,10 @@ bool TMainForm::openDocument(const fs::path& path, DocumentLayout layout, bool r
         return false;
     }
     probe.clear();
-    readCompanionSettings(path);
-
     DocumentReadOptions read;
-    read.format = documentFileFormat(settings_);
-    read.layout = layout;
-    read.rows86 = rows86;
-    // Only older files stored grades as list positions.
-    read.gradeList = layout == DocumentLayout::Current ? nullptr : &gradeList_;
+    if (!takeDocumentLayout(path, layout, rows86, read)) {
+        return false;
+    }
     if (!readDocument(path, read, doc_, &error)) {
         showError(fromUtf8(error));
         refreshFromDocument();
@@ -1198,10 +1168,6 @@ bool TMainForm::openDocument(const fs::path& path, DocumentLayout layout, bool r
     }
     if (doc_.rowCount(Table::Disciplines) !=
         static_cast<int>(widgets_.tables[static_cast<size_t>(Table::Disciplines)].size())) {
-        // An 86-row page 2 needs the 94-row mode, so that saving keeps every row.
-        if (doc_.rowCount(Table::Disciplines) > rowsForMode(settings_.mode_N_Discipl)) {
-            settings_.mode_N_Discipl = 4;
-        }
         rebuildPage2Widgets();
     }
     documentFileName_ = path;
@@ -1212,7 +1178,11 @@ bool TMainForm::openDocument(const fs::path& path, DocumentLayout layout, bool r
 
 bool TMainForm::saveDocument(const fs::path& path) {
     std::string error;
-    if (!saveDocumentFiles(path, doc_, settingsToWrite(), settings_.EachSaveSet, &error)) {
+    // A document in a layout other than the program's keeps its settings file even without
+    // EachSaveSet: its line count alone cannot tell its edition or table order.
+    const bool withOwnSettings =
+        settings_.EachSaveSet || documentNeedsOwnSettings(path, settings_, programSettings());
+    if (!saveDocumentFiles(path, doc_, settingsToWrite(), withOwnSettings, &error)) {
         showError(fromUtf8(error));
         return false;
     }

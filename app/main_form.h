@@ -196,7 +196,13 @@ class TMainForm final : public QMainWindow {
     // After the row mode changed: keeps rows 1…min(old, new), asking before rows with text
     // are dropped; false when the user keeps the old mode.
     bool resizePage2(int oldRows);
-    bool readCompanionSettings(const std::filesystem::path& document);
+    // Before a document is read: the settings switch to the layout the file was written
+    // with (the user is told which) and `read` gets the options to read it with; false,
+    // with the refusal shown and nothing changed, when the file fits no layout.
+    bool takeDocumentLayout(const std::filesystem::path& path, DocumentLayout layout, bool rows86,
+                            DocumentReadOptions& read);
+    // The program's own settings as "App.ini" holds them now.
+    Settings programSettings() const;
     Settings settingsToWrite() const;
     void printSheet(SheetKind kind);
     void runCopy(CopyCommand command);

@@ -3,22 +3,13 @@
 #include <filesystem>
 #include <string_view>
 
+#include "storage/program_folder.h"
+
 // `ProgramDir`: the folder of "App.ini", "eval.dat", "DateFormats.dat" and
 // "disciplines.csv", and the folder a relative document name is taken in.
 namespace vellex {
 
-// A program under "/usr/" was installed by the package: it is never a portable install
-// and registers nothing of its own (the package registers it system-wide).
-bool isPackageInstall(const std::filesystem::path& programFolder);
-
-// The folder beside the program when it is writable (a portable install, a build tree)
-// and not a package install (root can write to "/usr/bin"); otherwise `$XDG_CONFIG_HOME/vellex` (`~/.config/vellex` when the variable is unset).
-std::filesystem::path chooseProgramDir(const std::filesystem::path& programFolder,
-                                       bool programFolderWritable, std::string_view xdgConfigHome,
-                                       std::string_view home);
-
-// The program's own folder as chosen above, created when missing. The environment
-// variable VELLEX_PROGRAM_DIR, when set, names the folder instead (tests, kiosks).
+// The program's own folder: settingsFolder for the running executable.
 std::filesystem::path locateProgramDir();
 
 // A name that needs no folder joined to it: on Linux one that starts with '/', on

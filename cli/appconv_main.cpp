@@ -11,6 +11,8 @@
 #include "app/document.h"
 #include "app/grade_list.h"
 #include "storage/document_file.h"
+#include "storage/document_layout.h"
+#include "storage/program_folder.h"
 #include "storage/settings.h"
 #include "text/cp1251.h"
 #include "text/file_io.h"
@@ -37,7 +39,10 @@ constexpr const char* kHelp =
     "              (результат записывается с 94 строками 2-й страницы)\n"
     "  --ini ФАЙЛ  файл настроек, с которыми был сохранён документ (версия документа,\n"
     "              порядок сохранения таблиц, число строк 2-й страницы); рядом с ним\n"
-    "              ищется список оценок eval.dat. Без него берутся настройки по умолчанию.\n"
+    "              ищется список оценок eval.dat. Без него берётся App.ini программы\n"
+    "              (тот же, что у vellex и vellex-print), а без App.ini — настройки\n"
+    "              по умолчанию. Файл настроек документа (.ini рядом с ним) и число\n"
+    "              строк файла важнее: документ читается так, как был записан.\n"
     "  --help      эта справка\n";
 
 struct Arguments {
@@ -149,6 +154,11 @@ int main(int argc, char** argv) {
 
     Settings settings;
     GradeList grades = builtInGrades();
+    // Without --ini the program's own "App.ini", when there is one, as the window reads it.
+    const fs::path ownIni = mainSettingsPath(ownSettingsFolder());
+    std::error_code ownEc;
+    if (!args.ini && fs::is_regular_file(ownIni, ownEc))
+        args.ini = pathToUtf8(ownIni);
     if (args.ini) {
         const fs::path ini = pathFromUtf8(*args.ini);
         std::error_code ec;
@@ -166,16 +176,15 @@ int main(int argc, char** argv) {
         if (!gradeError.empty())
             fail(gradeError);
     }
-    // A document saved with its own settings keeps the layout values there.
-    if (settings.EachSaveSet) {
-        if (const auto companion = companionSettingsPath(in)) {
-            std::error_code ec;
-            if (fs::is_regular_file(*companion, ec))
-                readSettings(*companion, false, settings);
-        }
+    // The file is read in the layout it was written with: its own settings file, when
+    // there is one, and its line count tell which.
+    DocumentOpenPlan plan = planDocumentOpen(in, settings, options->layout, options->rows86);
+    if (!plan.ok) {
+        fail(plan.error);
+        return kExitFailed;
     }
-
-    options->format = documentFileFormat(settings);
+    settings = std::move(plan.settings);
+    *options = plan.read;
     options->gradeList = &grades;
     Document doc(settings.rowsPage2());
     std::string error;
@@ -183,10 +192,6 @@ int main(int argc, char** argv) {
         fail(error);
         return kExitFailed;
     }
-    // The 86-row read grows the page-2 table; the result is then a 94-row document.
-    const bool grew = doc.rowCount(Table::Disciplines) != settings.rowsPage2();
-    if (grew)
-        settings.mode_N_Discipl = 4;
     if (!writeDocument(out, doc, documentFileFormat(settings), &error)) {
         fail(error);
         return kExitFailed;
@@ -200,10 +205,8 @@ int main(int argc, char** argv) {
         }
     }
     std::printf("Готово: «%s» записан в формате текущей версии.\n", pathToUtf8(out).c_str());
-    if (grew) {
-        std::printf(
-            "2-я страница приложения записана с 94 строками: открывайте файл с настройкой "
-            "«94 строки».\n");
-    }
+    // The new file reads back only under the settings it was written with.
+    for (const std::string& line : plan.changes)
+        std::printf("Настройки файла: %s.\n", line.c_str());
     return kExitOk;
 }

@@ -5,7 +5,6 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 
-#include <cstdlib>
 #include <system_error>
 
 #include "app/document.h"
@@ -14,6 +13,8 @@
 #include "report/report_json.h"
 #include "report/report_output.h"
 #include "storage/document_file.h"
+#include "storage/document_layout.h"
+#include "storage/program_folder.h"
 #include "storage/settings.h"
 #include "storage/startup_state.h"
 #include "text/clock.h"
@@ -24,20 +25,11 @@ namespace vellex {
 
 namespace {
 
-// The folder whose "App.ini" the window would read: beside the program when that folder
-// is writable, otherwise the user's configuration folder.
+// The folder whose "App.ini" the window reads, found by the window's own rule.
 std::filesystem::path defaultProgramDir() {
-    if (const char* forced = std::getenv("VELLEX_PROGRAM_DIR"); forced && *forced)
-        return pathFromUtf8(forced);
     const QString own = QCoreApplication::applicationDirPath();
-    if (!own.isEmpty() && QFileInfo(own).isWritable())
-        return pathFromUtf8(own.toStdString());
-    std::filesystem::path base;
-    if (const char* xdg = std::getenv("XDG_CONFIG_HOME"); xdg && *xdg)
-        base = pathFromUtf8(xdg);
-    else if (const char* home = std::getenv("HOME"); home && *home)
-        base = pathFromUtf8(home) / ".config";
-    return base / "vellex";
+    const bool writable = !own.isEmpty() && QFileInfo(own).isWritable();
+    return settingsFolder(pathFromUtf8(own.toStdString()), writable);
 }
 
 bool fail(std::string* error, std::string msg) {
@@ -70,7 +62,7 @@ bool loadRequestSettings(const PrintRequest& request, Settings& settings, bool& 
     return true;
 }
 
-bool openStartDocument(const Settings& settings, bool settingsRead,
+bool openStartDocument(Settings& settings, bool settingsRead,
                        const std::optional<std::filesystem::path>& document, Document& doc,
                        std::string* error) {
     applyStartupState(doc, settings, settingsRead, systemClock().today());
@@ -79,9 +71,15 @@ bool openStartDocument(const Settings& settings, bool settingsRead,
     std::error_code ec;
     if (!std::filesystem::is_regular_file(*document, ec))
         return fail(error, "Файл документа " + quoted(*document) + " не найден.");
-    DocumentReadOptions options;
-    options.format = documentFileFormat(settings);
-    return readDocument(*document, options, doc, error);
+    // The document is read, and printed, in the layout it was written with.
+    DocumentOpenPlan plan = planDocumentOpen(*document, settings);
+    if (!plan.ok)
+        return fail(error, std::move(plan.error));
+    const bool ownSettings = plan.companionRead && settings.EachSaveSet;
+    settings = std::move(plan.settings);
+    if (ownSettings)
+        applyReadSettings(doc, settings, true, true);
+    return readDocument(*document, plan.read, doc, error);
 }
 
 bool layoutRequest(const PrintRequest& request, TReport& report, std::string* error) {

@@ -20,8 +20,9 @@ bool loadRequestSettings(const PrintRequest& request, Settings& settings, bool& 
                          std::string* error);
 
 // The document as the window has it right after start-up with `document` (if any) on its
-// command line.
-bool openStartDocument(const Settings& settings, bool settingsRead,
+// command line. `settings` take the document's layout (and, with EachSaveSet on, its own
+// settings file), as the window switches to them; a file that fits no layout is refused.
+bool openStartDocument(Settings& settings, bool settingsRead,
                        const std::optional<std::filesystem::path>& document, Document& doc,
                        std::string* error);
 

@@ -413,6 +413,41 @@ bool writeDocument(const fs::path& path, const Document& doc, const DocumentFile
     return writeFileAtomically(path, documentFileText(doc, format), error);
 }
 
+int documentFileLineCount(DocumentLayout layout, const DocumentFileFormat& format, int rowsPage2) {
+    const bool tables = format.saveStyle == 0 || format.saveStyle == 1;
+    const Document shape(rowsPage2);
+    int lines = 0;
+    for (int b : blockOrder(layout)) {
+        for (const Item& item : kBlocks[b]) {
+            if (!applies(item.when, layout, format.vellexVersion))
+                continue;
+            switch (item.kind) {
+                case Kind::Fields:
+                    lines += static_cast<int>(item.last) - static_cast<int>(item.first) + 1;
+                    break;
+                case Kind::TrialChoice:
+                    ++lines;
+                    break;
+                case Kind::DisciplineTable:
+                    if (tables) {
+                        lines += 3 * shape.rowCount(item.table);
+                    }
+                    break;
+            }
+        }
+    }
+    return lines;
+}
+
+int countDocumentLines(std::string_view text) {
+    LineCursor cursor(text);
+    std::string_view line;
+    int lines = 0;
+    while (cursor.next(line))
+        ++lines;
+    return lines;
+}
+
 int documentFileLineCount(const DocumentFileFormat& format, int rowsPage2) {
     const int tableRows = rowsPage2 + 48 + 26 + 34;
     const int tableLines = (format.saveStyle == 0 || format.saveStyle == 1) ? 3 * tableRows : 0;

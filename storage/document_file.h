@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "app/document.h"
@@ -66,5 +67,12 @@ bool writeDocument(const std::filesystem::path& path, const Document& doc,
 
 // Total lines of a file in the current layout: 569 + 3 × rows (SaveStyle 0 or 1).
 int documentFileLineCount(const DocumentFileFormat& format, int rowsPage2);
+
+// Total lines of a file in `layout` with `rowsPage2` page-2 rows.
+int documentFileLineCount(DocumentLayout layout, const DocumentFileFormat& format, int rowsPage2);
+
+// Lines of a file's text as the reader sees them (CR LF, LF or CR alone ends one; a last
+// line without an end counts too).
+int countDocumentLines(std::string_view text);
 
 }  // namespace vellex

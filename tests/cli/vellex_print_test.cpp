@@ -1,11 +1,13 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <map>
 #include <nlohmann/json.hpp>
 
 #include "app/document.h"
 #include "print/sheet.h"
 #include "storage/document_file.h"
+#include "storage/settings.h"
 #include "tests/cli/vellex_print_runner.h"
 #include "tests/support/test_support.h"
 
@@ -138,6 +140,58 @@ TEST_F(VellexPrint, OpensTheDocumentAndWritesPdfWithoutDisplay) {
     ASSERT_EQ(
         std::system(("pdftotext " + quote(path("d.pdf")) + " " + quote(path("d.txt"))).c_str()), 0);
     EXPECT_NE(test::readFile(path("d.txt")).find("Иванову Петру"), std::string::npos);
+}
+
+struct OwnLayoutRow {
+    const char* name;
+    int version, style, mode;
+    bool ownSettingsFile;
+};
+
+class PrintsInTheDocumentsLayout : public VellexPrint,
+                                   public testing::WithParamInterface<OwnLayoutRow> {};
+
+// App.ini says the 2010 edition, columns, 54 rows; the document was saved otherwise.
+TEST_P(PrintsInTheDocumentsLayout, TheSavedWordsArePrinted) {
+    const OwnLayoutRow& row = GetParam();
+    Settings own;
+    own.VellexVersion = row.version;
+    own.SaveStyle = row.style;
+    own.mode_N_Discipl = row.mode;
+    Document doc(own.rowsPage2());
+    doc.setCell(Table::Disciplines, 58, Column::Discipline, cp("Астрономия"));
+    doc.setCell(Table::Disciplines, 58, Column::AudTime, "172");
+    std::string error;
+    ASSERT_TRUE(writeDocument(path("doc.app"), doc, documentFileFormat(own), &error)) << error;
+    if (row.ownSettingsFile) {
+        ASSERT_TRUE(writeSettings(path("doc.ini"), false, own, &error)) << error;
+    }
+
+    const PrintRun r = run({"--sheet", "page2", "--doc", path("doc.app"), "--format", "json",
+                            "--out", path("p.json")});
+    ASSERT_EQ(r.exit, 0) << r.err;
+    std::map<std::string, std::string> printed;  // by field
+    const auto laidOut = nlohmann::json::parse(test::readFile(path("p.json")));
+    for (const auto& box : laidOut["boxes"])
+        for (const auto& line : box["text"])
+            printed[box["role"]] += line;
+    EXPECT_EQ(printed["Disciplines row 58 Discipline"], "Астрономия");
+    EXPECT_EQ(printed["Disciplines row 58 AudTime"], "172");
+}
+
+INSTANTIATE_TEST_SUITE_P(Rows, PrintsInTheDocumentsLayout,
+                         testing::Values(OwnLayoutRow{"ownFile", 1, 1, 1, true},
+                                         OwnLayoutRow{"countOnly", 2, 0, 4, false}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(VellexPrint, RefusesADocumentThatFitsNoLayout) {
+    test::writeFile(path("odd.app"), std::string(700, '\n'));
+    const PrintRun r = run({"--sheet", "diploma", "--doc", path("odd.app"), "--format", "json",
+                            "--out", path("o.json")});
+    EXPECT_NE(r.exit, 0);
+    EXPECT_NE(r.err.find("odd.app"), std::string::npos) << r.err;
+    EXPECT_NE(r.err.find("Строк в нём: 700, ожидалось: 731"), std::string::npos) << r.err;
+    EXPECT_FALSE(std::filesystem::exists(path("o.json")));
 }
 
 TEST_F(VellexPrint, GridOnlyWhenAskedFor) {

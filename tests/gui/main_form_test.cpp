@@ -460,10 +460,13 @@ TEST_F(MainFormTest, DocumentsOwnSettingsComeFirstAndGoWithIt) {
     const std::string companion = test::readFile(dir / "y.ini");
     EXPECT_NE(companion.find("mode_N_Discipl=4"), std::string::npos);
     EXPECT_EQ(companion.find("EachSaveSet"), std::string::npos);
-    EXPECT_TRUE(messages.entries().empty());
+    // The switch to the document's rows was told.
+    ASSERT_EQ(messages.entries().size(), 1u);
+    EXPECT_TRUE(messages.entries()[0].text.contains(q("54 строки (2010) → 94 строки")));
 }
 
 TEST_F(MainFormTest, OlderFilesOpenIntoTheCurrentPages) {
+    test::writeFile(dir / "App.ini", "[Settings]\r\nmode_N_Discipl=3\r\n");
     auto form = makeForm();
     form->document().setText(Field::edSchool5, cp("пятая"));
     answerDialogs(test::dataFile("storage/release412.app"));
@@ -472,9 +475,9 @@ TEST_F(MainFormTest, OlderFilesOpenIntoTheCurrentPages) {
     EXPECT_EQ(child<QLineEdit>(*form, "edSchool5")->text(), q("пятая"));
     EXPECT_EQ(form->documentFileName(), test::dataFile("storage/release412.app"));
 
-    // 86 page-2 rows need the 94-row table, so that saving keeps every row.
+    // A 4.1.2 file with 86 page-2 rows opens in the 94-row table, and the window says so.
     std::string lines;
-    for (int i = 1; i <= 900; ++i) {
+    for (int i = 1; i <= 559 + 3 * 86; ++i) {
         lines += "L" + std::to_string(i) + "\r\n";
     }
     test::writeFile(dir / "old86.app", lines);
@@ -485,8 +488,63 @@ TEST_F(MainFormTest, OlderFilesOpenIntoTheCurrentPages) {
     EXPECT_EQ(child<QComboBox>(*form, "Disciplines_86_Value")->currentText(),
               QStringLiteral("L%1").arg(55 + 3 * 86));
     // Only the first open found typed text to ask about; it was answered «Нет».
-    ASSERT_EQ(messages.entries().size(), 1u);
+    ASSERT_EQ(messages.entries().size(), 2u);
     EXPECT_EQ(messages.entries()[0].text, QStringLiteral("Сохранить изменения в документе?"));
+    EXPECT_TRUE(messages.entries()[1].text.contains(q("54 строки (2010) → 94 строки")))
+        << messages.entries()[1].text.toStdString();
+
+    // The next 54-row document still opens right, and the program's own row mode stays.
+    Document next;
+    next.setCell(Table::Disciplines, 54, Column::Discipline, cp("Физика"));
+    next.setText(Field::edRukObrazUch2, cp("Ректор"));
+    std::string error;
+    ASSERT_TRUE(writeDocument(dir / "next.app", next, DocumentFileFormat{}, &error)) << error;
+    answerDialogs(dir / "next.app");
+    form->mnOpenClick();
+    EXPECT_EQ(form->settings().mode_N_Discipl, 3);
+    ASSERT_EQ(form->pageWidgets().tables[0].size(), 54u);
+    EXPECT_EQ(child<QLineEdit>(*form, "Disciplines_54_Discipline")->text(), q("Физика"));
+    EXPECT_EQ(form->document().text(Field::edRukObrazUch2), cp("Ректор"));
+    answerDialogs(dir / "old86.app");
+    form->findChild<QAction*>(QStringLiteral("mnOpenOldInNew"))->trigger();
+    form->close();
+    EXPECT_EQ(test::readFile(dir / "App.ini").find("mode_N_Discipl=4"), std::string::npos);
+}
+
+TEST_F(MainFormTest, CommandLineDocumentOpensInItsOwnLayoutOrNotAtAll) {
+    // Its own settings file says 94 rows and the 2007/2008 edition, though EachSaveSet is off.
+    Settings own;
+    own.mode_N_Discipl = 4;
+    own.VellexVersion = 1;
+    Document doc(94);
+    doc.setCell(Table::Disciplines, 90, Column::Discipline, cp("Астрономия"));
+    doc.setText(Field::edTrial1, cp("испытание"));
+    std::string error;
+    ASSERT_TRUE(writeDocument(dir / "x.app", doc, documentFileFormat(own), &error)) << error;
+    ASSERT_TRUE(writeSettings(dir / "x.ini", false, own, &error)) << error;
+    {
+        auto form = makeForm({pathToQString(dir / "x.app")});
+        EXPECT_EQ(form->settings().VellexVersion, 1);
+        ASSERT_EQ(form->pageWidgets().tables[0].size(), 94u);
+        EXPECT_EQ(child<QLineEdit>(*form, "Disciplines_90_Discipline")->text(), q("Астрономия"));
+        EXPECT_EQ(form->document().text(Field::edTrial1), cp("испытание"));
+        ASSERT_EQ(messages.entries().size(), 1u);
+        EXPECT_TRUE(
+            messages.entries()[0].text.contains(q("издание бланков: 2010 / 2011 → 2007 / 2008")));
+        // Saved under another name, it keeps a settings file that tells its edition.
+        answerDialogs(dir / "y.app");
+        form->mnSaveClick();
+        EXPECT_NE(test::readFile(dir / "y.ini").find("VellexVersion=1"), std::string::npos);
+    }
+    // A file that fits no layout is refused by name and count, and not offered for saving.
+    test::writeFile(dir / "odd.app", std::string(700, '\n'));
+    auto form = makeForm({pathToQString(dir / "odd.app")});
+    ASSERT_EQ(messages.entries().size(), 2u);
+    EXPECT_EQ(messages.entries()[1].caption, QStringLiteral("Ошибка"));
+    EXPECT_TRUE(messages.entries()[1].text.contains(QStringLiteral("odd.app")));
+    EXPECT_TRUE(messages.entries()[1].text.contains(QStringLiteral("Строк в нём: 700")));
+    EXPECT_TRUE(form->documentFileName().empty());
+    EXPECT_EQ(form->pageWidgets().tables[0].size(), 54u);
 }
 
 TEST_F(MainFormTest, FileThatCannotBeOpenedChangesNothing) {

@@ -25,8 +25,10 @@ ToolRun appconv(const test::TempDir& dir, const std::string& args) {
     // Run by hand, the test sits beside the programs.
     const fs::path exe =
         (bin ? fs::path(bin) : fs::read_symlink("/proc/self/exe").parent_path()) / "appconv";
-    const std::string cmd = "'" + exe.string() + "' " + args + " >'" + (dir / "out.txt").string() +
-                            "' 2>'" + (dir / "err.txt").string() + "'";
+    // The converter's own App.ini is looked for in the test's folder, not beside it.
+    const std::string cmd = "VELLEX_PROGRAM_DIR='" + dir.path().string() + "' '" + exe.string() +
+                            "' " + args + " >'" + (dir / "out.txt").string() + "' 2>'" +
+                            (dir / "err.txt").string() + "'";
     const int status = std::system(cmd.c_str());
     return {WEXITSTATUS(status), test::readFile(dir / "out.txt"), test::readFile(dir / "err.txt")};
 }
@@ -67,7 +69,8 @@ TEST(AppConv, ConvertsARelease412FileIntoTheCurrentLayout) {
 TEST(AppConv, EightySixRowsComeOutAsA94RowDocument) {
     test::TempDir dir;
     std::string text;
-    for (int i = 1; i <= 900; ++i)
+    // A 4.1.2 file with 86 page-2 rows.
+    for (int i = 1; i <= 559 + 3 * 86; ++i)
         text += "r" + std::to_string(i) + "\r\n";
     test::writeFile(dir / "old.app", text);
     const ToolRun r = appconv(dir, "--from=86 " + q(dir / "old.app") + " " + q(dir / "new.app"));
@@ -78,6 +81,36 @@ TEST(AppConv, EightySixRowsComeOutAsA94RowDocument) {
     options.format.rowsPage2 = 94;
     ASSERT_TRUE(readDocument(dir / "new.app", options, doc, nullptr));
     EXPECT_EQ(doc.cell(Table::Disciplines, 86, Column::Value), "r" + std::to_string(55 + 258));
+}
+
+TEST(AppConv, ReadsTheRowsTheOldFileHas) {
+    // A 4.2.2 file with 62 page-2 rows, converted under the default 54-row settings.
+    test::TempDir dir;
+    std::string text;
+    for (int i = 1; i <= 559 + 3 * 62; ++i)
+        text += "r" + std::to_string(i) + "\r\n";
+    test::writeFile(dir / "old.app", text);
+    const ToolRun r = appconv(dir, "--from 2 " + q(dir / "old.app") + " " + q(dir / "new.app"));
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_NE(r.out.find("62 строки"), std::string::npos) << r.out;
+    Document doc(62);
+    DocumentReadOptions options;
+    options.format.rowsPage2 = 62;
+    ASSERT_TRUE(readDocument(dir / "new.app", options, doc, nullptr));
+    const int tableStart = 18 + 14 + 55 + 46 + 119 + 123;
+    EXPECT_EQ(doc.cell(Table::Disciplines, 60, Column::Discipline),
+              "r" + std::to_string(tableStart + 60));
+    EXPECT_EQ(doc.text(Field::edYearOut), "r" + std::to_string(tableStart + 3 * 62 + 5));
+}
+
+TEST(AppConv, WithoutIniTakesTheProgramsAppIni) {
+    test::TempDir dir;
+    test::writeFile(dir / "App.ini", "[Settings]\r\nEachSaveSet=1\r\nmode_N_Discipl=0\r\n");
+    test::writeFile(dir / "old.app", test::readFile(test::dataFile("storage/release412.app")));
+    const ToolRun r = appconv(dir, "--from 1 " + q(dir / "old.app") + " " + q(dir / "new.app"));
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    // Only App.ini turns on the settings file beside the new document.
+    EXPECT_NE(test::readFile(dir / "new.ini").find("mode_N_Discipl=0"), std::string::npos);
 }
 
 struct BadCall {
