@@ -296,6 +296,7 @@ void TMainForm::FormCreate(const MainFormOptions& options) {
     const bool settingsRead =
         readSettings(mainSettingsPath(programDir_), true, settings_, &settingsWarnings);
     storedSettings_ = settings_;
+    programLayout_ = {settings_.VellexVersion, settings_.SaveStyle, settings_.mode_N_Discipl};
     gradeList_ = loadGradeList(programDir_);
     for (const std::string& g : gradeList_) {
         grades_.append(toQString(g));
@@ -1087,7 +1088,10 @@ void TMainForm::FormClose() {
 bool TMainForm::writeMainSettings(bool quiet) {
     // Only what this window changed is written: a second window's calibration, saved in
     // the meantime, stays.
-    const Settings now = settingsToWrite();
+    Settings now = settingsToWrite();
+    now.VellexVersion = programLayout_.vellexVersion;
+    now.SaveStyle = programLayout_.saveStyle;
+    now.mode_N_Discipl = programLayout_.rowMode;
     std::string error;
     if (!writeSettingsChanges(mainSettingsPath(programDir_), true, &storedSettings_, now, &error)) {
         if (!quiet) {
@@ -1396,6 +1400,13 @@ void TMainForm::afterSettingsDialog(const Settings& before, const SettingsDialog
         });
     }
     refreshFromDocument();
+    // What the user chose in the dialog is the program's layout from now on.
+    if (settings_.VellexVersion != before.VellexVersion)
+        programLayout_.vellexVersion = settings_.VellexVersion;
+    if (settings_.SaveStyle != before.SaveStyle)
+        programLayout_.saveStyle = settings_.SaveStyle;
+    if (settings_.mode_N_Discipl != before.mode_N_Discipl)
+        programLayout_.rowMode = settings_.mode_N_Discipl;
     // Stored at once, so that vellex-print and the next start see the new calibration
     // and a crash cannot lose it; on a failure the settings still stay in force.
     writeMainSettings();

@@ -223,6 +223,11 @@ class TMainForm final : public QMainWindow {
     Document baseline_;  // the document as last started, opened or saved
     Settings settings_;
     Settings storedSettings_;  // what "App.ini" held when last read or written by this window
+    // The layout "App.ini" keeps for the program: a document's own edition, table order and
+    // row mode are shown while it is open, never stored as the program's.
+    struct ProgramLayout {
+        int vellexVersion, saveStyle, rowMode;
+    } programLayout_{};
     std::unique_ptr<RecoveryCopy> recovery_;
     QTimer* recoveryTimer_ = nullptr;
     bool recoveryFailureShown_ = false;

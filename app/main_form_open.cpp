@@ -16,16 +16,9 @@ bool TMainForm::takeDocumentLayout(const std::filesystem::path& path, DocumentLa
     }
     const Settings before = settings_;
     const bool ownSettings = plan.companionRead && settings_.EachSaveSet;
+    // The document's layout is shown, but "App.ini" keeps the program's own (see
+    // programLayout_), so that the next start and the next new document are as before.
     settings_ = std::move(plan.settings);
-    // The document's layout is not the user's choice of settings: "App.ini" keeps the
-    // program's own, so that the next start and the next new document are as before.
-    auto keepStored = [&](int Settings::*key) {
-        if (storedSettings_.*key == before.*key)
-            storedSettings_.*key = settings_.*key;
-    };
-    keepStored(&Settings::VellexVersion);
-    keepStored(&Settings::SaveStyle);
-    keepStored(&Settings::mode_N_Discipl);
 
     if (ownSettings) {
         applyReadSettings(doc_, settings_, true, true);

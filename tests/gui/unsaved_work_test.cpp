@@ -21,6 +21,7 @@
 #include "app/main_form.h"
 #include "app/page_builder.h"
 #include "app/shutdown_signals.h"
+#include "storage/document_file.h"
 #include "storage/settings.h"
 #include "tests/gui/gui_test_support.h"
 #include "tests/support/test_support.h"
@@ -201,6 +202,42 @@ TEST_F(UnsavedWorkTest, ADocumentAndItsSettingsFileAreSavedTogether) {
     EXPECT_TRUE(form->saveDocument(dir / "Иванов.app"));
     EXPECT_NE(test::readFile(dir / "Иванов.app").find(test::cp("Орёл")), std::string::npos);
     EXPECT_NE(test::readFile(dir / "Иванов.ini").find("DeltaX1=0"), std::string::npos);
+}
+
+// A document written under another edition or row count is shown in its own layout, but
+// that layout is the document's, not the program's: a new App.ini (the first run) and a
+// restored recovery copy must not make it the program's for the next start.
+TEST_F(UnsavedWorkTest, ADocumentsLayoutNeverBecomesTheProgramsOwn) {
+    Settings old;
+    old.VellexVersion = 1;
+    old.mode_N_Discipl = 4;
+    Document doc(rowsForMode(4));
+    doc.setText(Field::edTown, test::cp("Орёл"));
+    ASSERT_TRUE(writeDocument(dir / "old.app", doc, documentFileFormat(old), nullptr));
+    ASSERT_TRUE(writeSettings(dir / "old.ini", false, old, nullptr));
+    {
+        auto form = makeForm();
+        ASSERT_TRUE(form->openDocument(dir / "old.app", DocumentLayout::Current, false));
+        EXPECT_EQ(form->settings().VellexVersion, 1);
+        town(*form)->end(false);
+        type(town(*form), QStringLiteral("ск"));
+        form->shutDownWithoutQuestions();
+        QCoreApplication::removePostedEvents(qApp, QEvent::Quit);
+    }
+    const auto programLayout = [&] {
+        Settings s;
+        readSettings(dir / "App.ini", true, s);
+        return std::pair{s.VellexVersion, s.mode_N_Discipl};
+    };
+    EXPECT_EQ(programLayout(), (std::pair{2, 3}));
+
+    auto next = makeForm();
+    next->offerRecovery();
+    EXPECT_EQ(town(*next)->text(), QStringLiteral("Орёлск"));
+    EXPECT_EQ(next->settings().VellexVersion, 1);
+    messages.answerNext(QMessageBox::No);
+    ASSERT_TRUE(next->close());
+    EXPECT_EQ(programLayout(), (std::pair{2, 3}));
 }
 
 TEST_F(UnsavedWorkTest, TerminationSignalsReachTheEventLoop) {
