@@ -10,6 +10,8 @@
 namespace vellex {
 namespace {
 
+constexpr int kTallest = 40;  // a higher widget spans lines (a memo)
+
 bool takesTab(const QWidget* w, const QWidget* panel) {
     if ((w->focusPolicy() & Qt::TabFocus) == 0 || w->focusProxy() ||
         qobject_cast<const QLabel*>(w)) {
@@ -99,16 +101,21 @@ std::vector<QWidget*> screenOrder(QWidget* panel) {
         }
     }
     std::stable_sort(items.begin(), items.end(), [](const Placed& a, const Placed& b) {
-        return a.r.top() != b.r.top() ? a.r.top() < b.r.top() : a.r.left() < b.r.left();
+        const int ay = a.r.center().y();
+        const int by = b.r.center().y();
+        return ay != by ? ay < by : a.r.left() < b.r.left();
     });
     // A line: the widgets whose middle lies within the height of the line's first one
-    // (captions and check boxes sit a few pixels off the fields beside them).
+    // (captions and check boxes sit a few pixels off the fields beside them). A memo
+    // spanning several lines joins the line of its middle but gathers none: the fields
+    // beside it are read line by line.
     std::vector<QWidget*> order;
     order.reserve(items.size());
     for (size_t start = 0; start < items.size();) {
         const QRect first = items[start].r;
         size_t end = start + 1;
-        while (end < items.size() && items[end].r.center().y() <= first.bottom()) {
+        while (end < items.size() && first.height() <= kTallest &&
+               items[end].r.center().y() <= first.bottom()) {
             ++end;
         }
         std::stable_sort(items.begin() + static_cast<std::ptrdiff_t>(start),

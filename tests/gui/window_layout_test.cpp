@@ -60,8 +60,8 @@ class WindowLayoutTest : public testing::Test {
     }
 
     static bool reachable(const QWidget* w, const QWidget* panel) {
-        return w->parentWidget() == panel && w->isVisibleTo(panel) && w->isEnabled() && (w->focusPolicy() & Qt::TabFocus) &&
-               !qobject_cast<const QRadioButton*>(w) &&
+        return w->parentWidget() == panel && w->isVisibleTo(panel) && w->isEnabled() &&
+               (w->focusPolicy() & Qt::TabFocus) && !qobject_cast<const QRadioButton*>(w) &&
                (qobject_cast<const QLineEdit*>(w) || qobject_cast<const QPlainTextEdit*>(w) ||
                 qobject_cast<const QComboBox*>(w) || qobject_cast<const QCheckBox*>(w) ||
                 qobject_cast<const QPushButton*>(w));
@@ -103,8 +103,8 @@ TEST_F(WindowLayoutTest, TabWalksEveryPageTopToBottomLeftToRight) {
                 const QRect n = rectOnPanel(next, panel);
                 const bool sameLine = n.top() <= p.bottom() && n.bottom() >= p.top();
                 EXPECT_TRUE((sameLine && n.left() > p.left()) || n.center().y() > p.center().y())
-                    << prev->objectName().toStdString() << " → "
-                    << next->objectName().toStdString();
+                    << prev->objectName().toStdString() << " → " << next->objectName().toStdString()
+                    << " (" << p.x() << "," << p.y() << " → " << n.x() << "," << n.y() << ")";
                 seen.insert(next);
                 prev = next;
             }
@@ -123,9 +123,10 @@ QString cutText(const QWidget* w) {
         if (l->text().isEmpty()) {
             return {};
         }
+        const QSize need = l->sizeHint();
         const bool fits = l->wordWrap()
                               ? l->heightForWidth(l->width()) <= l->height()
-                              : l->fontMetrics().horizontalAdvance(l->text()) <= l->width();
+                              : need.width() <= l->width() && need.height() <= l->height();
         return fits ? QString() : l->text();
     }
     if (auto* b = qobject_cast<const QAbstractButton*>(w)) {
