@@ -21,6 +21,7 @@ namespace {
 
 constexpr int kLinePitch = 22;
 constexpr int kEditHeight = 21;
+constexpr int kCertSupplementRightHalf = 440;  // where that page's right half begins
 
 QString utf8(const char* text) {
     return QString::fromUtf8(text ? text : "");
@@ -242,6 +243,11 @@ void buildTableRows(Table t, int rows, int modeNDiscipl, const QStringList& grad
 
     // The whole grade must be readable: the grade column grows on screen when the
     // designed width cannot hold the longest grade (the printed column does not move).
+    // Where the page's right half leaves no room, the hours and grades move left and the
+    // name column gives up the width.
+    int nameWidth = g.nameWidth;
+    int hoursLeft = g.hoursLeft;
+    int gradeLeft = g.gradeLeft;
     int gradeWidth = g.gradeWidth;
     if (!cells.empty()) {
         QComboBox* probe = cells.front().grade;
@@ -249,10 +255,25 @@ void buildTableRows(Table t, int rows, int modeNDiscipl, const QStringList& grad
         probe->setSizeAdjustPolicy(QComboBox::AdjustToContents);
         gradeWidth = std::max(gradeWidth, probe->sizeHint().width());
         probe->setSizeAdjustPolicy(policy);
+        const int rightEnd =
+            t == Table::Disciplines7 ? kCertSupplementRightHalf - 4 : panel->width();
+        const int shift = std::max(0, gradeLeft + gradeWidth - rightEnd);
+        nameWidth -= shift;
+        hoursLeft -= shift;
+        gradeLeft -= shift;
         const int listWidth = probe->view()->sizeHintForColumn(0) + 24;  // and a scroll bar
         for (TableRowWidgets& row : cells) {
-            row.grade->resize(gradeWidth, row.grade->height());
+            row.name->resize(nameWidth, row.name->height());
+            row.hours->move(hoursLeft, row.hours->y());
+            row.grade->setGeometry(gradeLeft, row.grade->y(), gradeWidth, row.grade->height());
             row.grade->view()->setMinimumWidth(listWidth);
+        }
+        if (shift > 0) {
+            for (const char* head : {"Label72", "Label73"}) {
+                if (auto* l = panel->findChild<QLabel*>(utf8(head))) {
+                    l->move(l->x() - shift, l->y());
+                }
+            }
         }
     }
 
@@ -269,8 +290,6 @@ void buildTableRows(Table t, int rows, int modeNDiscipl, const QStringList& grad
     }
     static constexpr const char* kClearNames[] = {"btnClearDiscipline", "btnClearAudTime",
                                                   "btnClearValue"};
-    const int lefts[] = {g.nameLeft, g.hoursLeft, g.gradeLeft};
-    const int widths[] = {g.nameWidth, g.hoursWidth, gradeWidth};
     auto& buttons = widgets.clearButtons[static_cast<size_t>(tableIndex(t))];
     for (int c = 0; c < 3; ++c) {
         if (!buttons[static_cast<size_t>(c)]) {
@@ -278,7 +297,16 @@ void buildTableRows(Table t, int rows, int modeNDiscipl, const QStringList& grad
             b->setObjectName(utf8(kClearNames[c]) + utf8(tableSuffix(t)));
             buttons[static_cast<size_t>(c)] = b;
         }
-        buttons[static_cast<size_t>(c)]->setGeometry(lefts[c], clearTop, widths[c], 25);
+    }
+    // The hours column is narrower than its button's caption: that button reaches left
+    // under the wide name column, whose button gives way.
+    const int hoursButton = std::max(g.hoursWidth, buttons[1]->sizeHint().width());
+    const int hoursButtonLeft = hoursLeft + g.hoursWidth - hoursButton;
+    const int lefts[] = {g.nameLeft, hoursButtonLeft, gradeLeft};
+    const int widths[] = {std::min(nameWidth, hoursButtonLeft - 4 - g.nameLeft), hoursButton,
+                          gradeWidth};
+    for (size_t c = 0; c < 3; ++c) {
+        buttons[c]->setGeometry(lefts[c], clearTop, widths[c], 25);
     }
 }
 

@@ -391,9 +391,9 @@ TEST_F(MainFormTest, KeyboardWalksEachPageTopToBottomAndTablesRowByRow) {
         QWidget* w = child<QWidget>(*form, from)->nextInFocusChain();
         return w ? w->objectName() : QString();
     };
-    EXPECT_EQ(next("edSchool1"), QStringLiteral("edSchool2"));
+    // Fields beside a line group come between its lines (the order follows the screen,
+    // checked page by page in window_layout_test); a group alone keeps its lines in turn.
     EXPECT_EQ(next("edExamMore9"), QStringLiteral("edExamMore10"));
-    EXPECT_EQ(next("edReason45"), QStringLiteral("edReason46"));
     EXPECT_EQ(next("Disciplines4_3_Discipline"), QStringLiteral("Disciplines4_3_AudTime"));
     EXPECT_EQ(next("Disciplines4_3_AudTime"), QStringLiteral("Disciplines4_3_Value"));
     // The drop-down's own edit comes between a grade and the next row.
