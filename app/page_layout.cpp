@@ -484,8 +484,9 @@ constexpr PageItem kCertSupplement[] = {
             "дисциплинам:",
             8, 196, 394),
     label("Наименование дисциплин", 8, 244, "Label74"),
-    wrapped("Label72", "Количество аудиторных часов", 244, 230, 72),
-    wrapped("Label73", "Итоговая оценка", 318, 230, 84),
+    // 78 and 326 instead of 72 and 318: «Количество» was cut at 72.
+    wrapped("Label72", "Количество аудиторных часов", 244, 230, 78),
+    wrapped("Label73", "Итоговая оценка", 326, 230, 84),
     table(),
     // Right part.
     label("Город", 440, 8, "lbTown7"),
@@ -555,6 +556,7 @@ TableGeometry tableGeometry(Table t, int modeNDiscipl) {
         case Table::Disciplines4:
             return {t, 8, 230, 252, 65, 332, 95, 640, 22, true};
         case Table::Disciplines7:
+            // Row 1 at 282, not 252: at 252 it would cover the column heads above it.
             return {t, 8, 232, 250, 54, 314, 88, 282, 22, true};
     }
     return {t, 8, 353, 376, 65, 456, 95, 90, 22, true};

@@ -705,8 +705,25 @@ std::span<const VariantRow> pageVariants(Page page) {
     return {};
 }
 
+// The 2010 blanks' long institution caption wraps beside its lines, where its longest
+// words did not fit at the usual size.
+#define VELLEX_FULL_SCHOOL_FONTS(name)                        \
+    {name, 0, 0, false, false}, {name, 1, 0, false, false}, { \
+        name, 2, 8, false, false                              \
+    }
+constexpr VariantFont kSpoFonts[] = {VELLEX_FULL_SCHOOL_FONTS("lbEndLern")};
+constexpr VariantFont kNpoFonts[] = {VELLEX_FULL_SCHOOL_FONTS("Label30")};
+constexpr VariantFont kCertSupplementFonts[] = {VELLEX_FULL_SCHOOL_FONTS("Label70")};
+#undef VELLEX_FULL_SCHOOL_FONTS
+
 std::span<const VariantFont> variantFonts(Page page) {
     switch (page) {
+        case Page::SupplementSpo:
+            return kSpoFonts;
+        case Page::SupplementNpo:
+            return kNpoFonts;
+        case Page::CertSupplement:
+            return kCertSupplementFonts;
         case Page::Diploma:
             return kDiplomaFonts;
         case Page::Certificate:

@@ -15,6 +15,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegion>
+#include <QRegularExpression>
 #include <QTabWidget>
 #include <QTest>
 #include <algorithm>
@@ -157,6 +158,15 @@ QString cutText(const QWidget* w) {
             return {};
         }
         const QSize need = l->sizeHint();
+        if (l->wordWrap()) {
+            // A word wider than the caption is cut, however many lines it gets.
+            for (const QString& word :
+                 l->text().split(QRegularExpression(QStringLiteral("\\s+")))) {
+                if (l->fontMetrics().horizontalAdvance(word) > l->width()) {
+                    return l->text();
+                }
+            }
+        }
         const bool fits = l->wordWrap()
                               ? l->heightForWidth(l->width()) <= l->height()
                               : need.width() <= l->width() && need.height() <= l->height();
