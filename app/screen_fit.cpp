@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "app/page_layout.h"
+
 namespace vellex {
 
 QSize fitToScreen(QSize wanted, const QRect& available) {
@@ -13,8 +15,12 @@ QSize fitToScreen(QSize wanted, const QRect& available) {
 }
 
 QSize firstStartSize(const QRect& available) {
-    // The widest page is 880 wide; with the student box and the scroll bar 1000 holds it.
-    return fitToScreen({1000, 720}, available);
+    // The widest page, its scroll area's frame and vertical scroll bar, the tabs' frame.
+    int widest = 0;
+    for (const PageLayout& page : pageLayouts()) {
+        widest = std::max(widest, page.width);
+    }
+    return fitToScreen({std::max(1000, widest + 40), 720}, available);
 }
 
 }  // namespace vellex

@@ -13,8 +13,8 @@ inline constexpr int kFrameHeight = 40;
 // screen without its task bar).
 QSize fitToScreen(QSize wanted, const QRect& available);
 
-// The main window's size at the very first start: a whole page without a horizontal
-// scroll bar, or the whole screen when that is smaller.
+// The main window's size at the very first start: the widest page without a horizontal
+// scroll bar (about 1030 × 720), or the whole screen when that is smaller.
 QSize firstStartSize(const QRect& available);
 
 }  // namespace vellex

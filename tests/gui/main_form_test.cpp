@@ -191,10 +191,10 @@ TEST(FirstStartSize, HoldsAPageOrTheWholeScreen) {
         QRect available;
         QSize size;
     } cases[] = {
-        {{0, 0, 1920, 1040}, {1000, 720}},
-        {{0, 0, 1366, 728}, {1000, 688}},  // 1366 × 768 with the task bar
+        {{0, 0, 1920, 1040}, {1030, 720}},
+        {{0, 0, 1366, 728}, {1030, 688}},  // 1366 × 768 with the task bar
         {{0, 0, 800, 560}, {784, 520}},
-        {{}, {1000, 720}},
+        {{}, {1030, 720}},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(firstStartSize(c.available), c.size) << c.available.width();

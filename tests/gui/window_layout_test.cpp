@@ -16,6 +16,8 @@
 #include <QRadioButton>
 #include <QRegion>
 #include <QRegularExpression>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTabWidget>
 #include <QTest>
 #include <algorithm>
@@ -23,6 +25,7 @@
 #include <set>
 
 #include "app/main_form.h"
+#include "app/screen_fit.h"
 #include "app/tab_order.h"
 #include "tests/gui/gui_test_support.h"
 #include "tests/support/test_support.h"
@@ -36,8 +39,12 @@ class WindowLayoutTest : public testing::Test {
     void SetUp() override { test::ensureApplication(); }
 
     std::unique_ptr<TMainForm> start(int version) {
+        // The size of a first start on an office screen.
+        const QSize first = firstStartSize({0, 0, 1920, 1040});
         test::writeFile(dir / "App.ini", "[Settings]\r\nVellexVersion=" + std::to_string(version) +
-                                             "\r\nMainWidth=1000\r\nMainHeigh=720\r\n");
+                                             "\r\nMainWidth=" + std::to_string(first.width()) +
+                                             "\r\nMainHeigh=" + std::to_string(first.height()) +
+                                             "\r\n");
         MainFormOptions o;
         o.programDir = dir.path();
         o.registerAssociation = false;
@@ -188,6 +195,12 @@ TEST_F(WindowLayoutTest, NothingOverlapsOrIsCutOnAnyPage) {
                          << "edition " << version << ", sheet " << static_cast<int>(page));
             QWidget* panel = form->pageWidgets().panels[static_cast<size_t>(page)];
             showPage(*form, panel);
+            // The first start's size shows the whole width of every page.
+            for (QScrollArea* area : form->findChildren<QScrollArea*>()) {
+                if (area->widget() == panel) {
+                    EXPECT_EQ(area->horizontalScrollBar()->maximum(), 0);
+                }
+            }
             std::vector<QWidget*> parents{panel};
             for (QGroupBox* g : panel->findChildren<QGroupBox*>()) {
                 parents.push_back(g);
