@@ -8,6 +8,7 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDialog>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -24,9 +25,14 @@
 #include <memory>
 #include <set>
 
+#include "app/about_dialog.h"
 #include "app/main_form.h"
 #include "app/screen_fit.h"
 #include "app/tab_order.h"
+#include "lists/disciplines_list_form.h"
+#include "lists/list_param_form.h"
+#include "lists/students_list_form.h"
+#include "storage/settings_dialog.h"
 #include "tests/gui/gui_test_support.h"
 #include "tests/support/test_support.h"
 #include "text/clock.h"
@@ -268,6 +274,26 @@ TEST_F(WindowLayoutTest, EveryControlHasANameAndGradesAreReadable) {
         EXPECT_GE(grade->lineEdit()->width(), longest) << grade->objectName().toStdString();
         EXPECT_GE(grade->view()->minimumWidth(), grade->view()->sizeHintForColumn(0))
             << grade->objectName().toStdString();
+    }
+}
+
+// Every dialog fits a 1366 × 768 screen with its task bar.
+TEST_F(WindowLayoutTest, EveryDialogFitsAnOfficeScreen) {
+    const QRect office(0, 0, 1366, 728);
+    Settings settings;
+    settings.programDir = (dir.path() / "").string();
+    Document doc;
+    std::vector<std::unique_ptr<QDialog>> dialogs;
+    dialogs.push_back(std::make_unique<TSettings>(settings, 0));
+    dialogs.push_back(std::make_unique<TSettings>(settings, 1));
+    dialogs.push_back(std::make_unique<TAbout>());
+    dialogs.push_back(std::make_unique<TListParamForm>(settings));
+    dialogs.push_back(std::make_unique<TDisciplinesListForm>(doc, settings));
+    dialogs.push_back(std::make_unique<TStudentsListForm>(doc, settings));
+    for (const auto& d : dialogs) {
+        d->adjustSize();
+        const QSize fits = fitToScreen(d->size(), office);
+        EXPECT_EQ(d->size(), fits) << d->objectName().toStdString();
     }
 }
 
