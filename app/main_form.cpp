@@ -32,6 +32,7 @@
 #include <system_error>
 
 #include "app/about_dialog.h"
+#include "app/accessible_names.h"
 #include "app/field_behaviours.h"
 #include "app/file_dialog_form.h"
 #include "app/gui_text.h"
@@ -40,6 +41,8 @@
 #include "app/page_layout.h"
 #include "app/program_dir.h"
 #include "app/recovery_copy.h"
+#include "app/screen_fit.h"
+#include "app/tab_order.h"
 #include "lists/disciplines_list_form.h"
 #include "lists/list_file_name.h"
 #include "lists/list_param_form.h"
@@ -309,6 +312,12 @@ void TMainForm::FormCreate(const MainFormOptions& options) {
     buildToolbar();
     buildStudentBox();
     buildPages();
+    if (!settingsRead) {
+        const QScreen* screen = QGuiApplication::primaryScreen();
+        const QSize first = firstStartSize(screen ? screen->availableGeometry() : QRect());
+        settings_.MainWidth = first.width();
+        settings_.MainHeigh = first.height();
+    }
     resize(settings_.MainWidth, settings_.MainHeigh);
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         move(screen->availableGeometry().center() - rect().center());
@@ -541,9 +550,10 @@ void TMainForm::buildTables() {
                     [this, t, c] { clearColumn(t, static_cast<Column>(c)); });
         }
     }
-    for (const PageLayout& layout : pageLayouts()) {
-        applyTabOrder(layout, widgets_);
+    for (QWidget* panel : widgets_.panels) {
+        keepTabsInScreenOrder(panel);
     }
+    nameForScreenReaders(widgets_);
     guardWheel(pages_);
 }
 
@@ -570,7 +580,7 @@ void TMainForm::rebuildPage2Widgets() {
     buildTableRows(Table::Disciplines, doc_.rowCount(Table::Disciplines), settings_.mode_N_Discipl,
                    grades_, widgets_);
     bindTable(Table::Disciplines);
-    applyTabOrder(pageLayout(Page::Page2), widgets_);
+    nameForScreenReaders(widgets_);
     guardWheel(pages_);
     // A new row count switches page 2 to the settings' blank.
     SwitchVellexVersionPage2(settings_.VellexVersion);

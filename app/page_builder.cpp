@@ -1,5 +1,6 @@
 #include "app/page_builder.h"
 
+#include <QAbstractItemView>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
@@ -9,6 +10,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <algorithm>
 #include <optional>
 #include <string>
 
@@ -19,6 +21,7 @@ namespace {
 
 constexpr int kLinePitch = 22;
 constexpr int kEditHeight = 21;
+constexpr int kCertSupplementRightHalf = 440;  // where that page's right half begins
 
 QString utf8(const char* text) {
     return QString::fromUtf8(text ? text : "");
@@ -104,13 +107,6 @@ void buildRadio(const PageItem& item, QWidget* panel, PageWidgets& widgets) {
     }
 }
 
-QWidget* itemWidget(const PageItem& item, QWidget* panel) {
-    if (!item.name || !*item.name) {
-        return nullptr;
-    }
-    return panel->findChild<QWidget*>(utf8(item.name), Qt::FindDirectChildrenOnly);
-}
-
 }  // namespace
 
 void fitLabel(QLabel* label) {
@@ -158,6 +154,7 @@ void buildPageItems(const PageLayout& layout, QWidget* panel, PageWidgets& widge
                 } else {
                     auto* m = new QPlainTextEdit(panel);
                     m->setObjectName(utf8(item.name));
+                    m->setTabChangesFocus(true);  // no tab characters belong on a blank
                     m->setGeometry(item.x, item.y, item.width, item.height);
                     widgets.fields[static_cast<size_t>(*f)] = m;
                 }
@@ -244,6 +241,42 @@ void buildTableRows(Table t, int rows, int modeNDiscipl, const QStringList& grad
         cells.push_back(row);
     }
 
+    // The whole grade must be readable: the grade column grows on screen when the
+    // designed width cannot hold the longest grade (the printed column does not move).
+    // Where the page's right half leaves no room, the hours and grades move left and the
+    // name column gives up the width.
+    int nameWidth = g.nameWidth;
+    int hoursLeft = g.hoursLeft;
+    int gradeLeft = g.gradeLeft;
+    int gradeWidth = g.gradeWidth;
+    if (!cells.empty()) {
+        QComboBox* probe = cells.front().grade;
+        const QComboBox::SizeAdjustPolicy policy = probe->sizeAdjustPolicy();
+        probe->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+        gradeWidth = std::max(gradeWidth, probe->sizeHint().width());
+        probe->setSizeAdjustPolicy(policy);
+        const int rightEnd =
+            t == Table::Disciplines7 ? kCertSupplementRightHalf - 4 : panel->width();
+        const int shift = std::max(0, gradeLeft + gradeWidth - rightEnd);
+        nameWidth -= shift;
+        hoursLeft -= shift;
+        gradeLeft -= shift;
+        const int listWidth = probe->view()->sizeHintForColumn(0) + 24;  // and a scroll bar
+        for (TableRowWidgets& row : cells) {
+            row.name->resize(nameWidth, row.name->height());
+            row.hours->move(hoursLeft, row.hours->y());
+            row.grade->setGeometry(gradeLeft, row.grade->y(), gradeWidth, row.grade->height());
+            row.grade->view()->setMinimumWidth(listWidth);
+        }
+        if (shift > 0) {
+            for (const char* head : {"Label72", "Label73"}) {
+                if (auto* l = panel->findChild<QLabel*>(utf8(head))) {
+                    l->move(l->x() - shift, l->y());
+                }
+            }
+        }
+    }
+
     // The "Очистить" buttons under the columns, and for page 2 the page's own extent.
     const int lastBottom = rows > 0 ? cells.back().name->geometry().bottom() + 1 : g.firstRowTop;
     int clearTop = lastBottom + 12;
@@ -257,8 +290,6 @@ void buildTableRows(Table t, int rows, int modeNDiscipl, const QStringList& grad
     }
     static constexpr const char* kClearNames[] = {"btnClearDiscipline", "btnClearAudTime",
                                                   "btnClearValue"};
-    const int lefts[] = {g.nameLeft, g.hoursLeft, g.gradeLeft};
-    const int widths[] = {g.nameWidth, g.hoursWidth, g.gradeWidth};
     auto& buttons = widgets.clearButtons[static_cast<size_t>(tableIndex(t))];
     for (int c = 0; c < 3; ++c) {
         if (!buttons[static_cast<size_t>(c)]) {
@@ -266,7 +297,16 @@ void buildTableRows(Table t, int rows, int modeNDiscipl, const QStringList& grad
             b->setObjectName(utf8(kClearNames[c]) + utf8(tableSuffix(t)));
             buttons[static_cast<size_t>(c)] = b;
         }
-        buttons[static_cast<size_t>(c)]->setGeometry(lefts[c], clearTop, widths[c], 25);
+    }
+    // The hours column is narrower than its button's caption: that button reaches left
+    // under the wide name column, whose button gives way.
+    const int hoursButton = std::max(g.hoursWidth, buttons[1]->sizeHint().width());
+    const int hoursButtonLeft = hoursLeft + g.hoursWidth - hoursButton;
+    const int lefts[] = {g.nameLeft, hoursButtonLeft, gradeLeft};
+    const int widths[] = {std::min(nameWidth, hoursButtonLeft - 4 - g.nameLeft), hoursButton,
+                          gradeWidth};
+    for (size_t c = 0; c < 3; ++c) {
+        buttons[c]->setGeometry(lefts[c], clearTop, widths[c], 25);
     }
 }
 
@@ -278,51 +318,6 @@ void freeTableRows(Table t, PageWidgets& widgets) {
         delete row.grade;
         delete row.hours;
         delete row.name;
-    }
-}
-
-void applyTabOrder(const PageLayout& layout, PageWidgets& widgets) {
-    QWidget* panel = widgets.panels[static_cast<size_t>(layout.page)];
-    std::vector<QWidget*> chain;
-    for (const PageItem& item : layout.items) {
-        switch (item.kind) {
-            case ItemKind::Label:
-                break;
-            case ItemKind::Group:
-                for (int line = groupFirstLine(item.group); line <= groupLastLine(item.group);
-                     ++line) {
-                    chain.push_back(
-                        widgets.fields[static_cast<size_t>(groupLine(item.group, line))]);
-                }
-                break;
-            case ItemKind::Radio:
-                if (auto* box = itemWidget(item, panel)) {
-                    for (auto* b : box->findChildren<QRadioButton*>()) {
-                        chain.push_back(b);
-                    }
-                }
-                break;
-            case ItemKind::Table:
-                if (const Table* t = pageTable(layout.page)) {
-                    for (const TableRowWidgets& row : widgets.tables[static_cast<size_t>(*t)]) {
-                        chain.insert(chain.end(), {row.name, row.hours, row.grade});
-                    }
-                    for (QPushButton* b : widgets.clearButtons[static_cast<size_t>(*t)]) {
-                        chain.push_back(b);
-                    }
-                }
-                break;
-            default:
-                if (QWidget* w = itemWidget(item, panel)) {
-                    chain.push_back(w);
-                }
-                break;
-        }
-    }
-    for (size_t i = 1; i < chain.size(); ++i) {
-        if (chain[i - 1] && chain[i]) {
-            QWidget::setTabOrder(chain[i - 1], chain[i]);
-        }
     }
 }
 

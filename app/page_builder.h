@@ -49,9 +49,6 @@ void buildTableRows(Table t, int rows, int modeNDiscipl, const QStringList& grad
 // Destroys a table's rows from the last to the first, grade first, then hours, then name.
 void freeTableRows(Table t, PageWidgets& widgets);
 
-// The keyboard order of a page: its items top to bottom, a table row by row.
-void applyTabOrder(const PageLayout& layout, PageWidgets& widgets);
-
 // Sizes a caption to its text, within its wrapping width when it has one.
 void fitLabel(QLabel* label);
 

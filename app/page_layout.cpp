@@ -109,12 +109,15 @@ constexpr PageItem kDiploma[] = {
         "Label8",
         "ДИПЛОМ ЯВЛЯЕТСЯ\nГОСУДАРСТВЕННЫМ ДОКУМЕНТОМ\nО СРЕДНЕМ ПРОФЕССИОНАЛЬНОМ\nОБРАЗОВАНИИ\n",
         580, 296, 215),
-    label("СБ 4467321", 580, 380, "lDiplomNum"),
-    check("cbBold_Diplom", "Жирный шрифит", 580, 140),
-    check("cbItalic_Diplom", "Курсив", 580, 162),
-    check("cbAddLineUp_Diplom", "Строчка сверху", 580, 184),
-    check("cbCopySign", "Дубликат", 580, 206),
-    button("sbtCopyToAppLists", "Скопировать данные в приложения", 550, 240, 245),
+    // Below the heading's four lines (designed at 380, under them).
+    label("СБ 4467321", 580, 396, "lDiplomNum"),
+    // The boxes stand 6 higher than designed and the copy button 18 higher, so that the
+    // button clears the "B" box of the third name line, which it covered at 240.
+    check("cbBold_Diplom", "Жирный шрифит", 580, 134),
+    check("cbItalic_Diplom", "Курсив", 580, 156),
+    check("cbAddLineUp_Diplom", "Строчка сверху", 580, 178),
+    check("cbCopySign", "Дубликат", 580, 200),
+    button("sbtCopyToAppLists", "Скопировать данные в приложения", 550, 222, 245),
     button("bbPrintSheet3", "Печать Диплома...", 190, 684, 200, "Печать Диплома..."),
 };
 
@@ -213,7 +216,7 @@ constexpr PageItem kSupplementNpo[] = {
     wrapped("Label29",
             "Документ о предшествующем уровне образования и наименовании учреждения, его "
             "выдавшего:",
-            8, 88, 420),
+            8, 90, 420),  // clear of the birth date field (designed at 88)
     edit("edPrevDocumNPO1", 8, 120, 420),
     edit("edPrevDocumNPO2", 8, 142, 420),
     edit("edPrevDocumNPO3", 8, 164, 420),
@@ -316,7 +319,8 @@ constexpr PageItem kPage3[] = {
     edit("edNumToDiplSequel", 140, 34, 200),
     label("Регистрационный №", 8, 60),
     edit("edRegNoSequel", 140, 58, 200),
-    VELLEX_TABLE_HEADS(108, "Количество\nаудиторных\nчасов", 376, 456),
+    // A little lower than designed (108): the 2010 heading's second line stands above.
+    VELLEX_TABLE_HEADS(112, "Количество\nаудиторных\nчасов", 376, 456),
     table(),
     hiddenLabel("lRukObrazUch8", "Руководитель\nобразовательного\nучреждения", 580, 126),
     hiddenEdit("edRukObrazUch8", 580, 174, 200),
@@ -340,7 +344,7 @@ constexpr PageItem kAcademic[] = {
     wrapped("lbPrevDocum4",
             "Документ о предшествующем уровне образования и наименовании учреждения, его "
             "выдавшего:",
-            8, 88, 420),
+            8, 90, 420),  // clear of the birth date field (designed at 88)
     edit("edPrevDocum41", 8, 120, 420),
     edit("edPrevDocum42", 8, 142, 420),
     edit("edPrevDocum43", 8, 164, 420),
@@ -480,8 +484,9 @@ constexpr PageItem kCertSupplement[] = {
             "дисциплинам:",
             8, 196, 394),
     label("Наименование дисциплин", 8, 244, "Label74"),
-    wrapped("Label72", "Количество аудиторных часов", 244, 230, 72),
-    wrapped("Label73", "Итоговая оценка", 318, 230, 84),
+    // 78 and 326 instead of 72 and 318: «Количество» was cut at 72.
+    wrapped("Label72", "Количество аудиторных часов", 244, 230, 78),
+    wrapped("Label73", "Итоговая оценка", 326, 230, 84),
     table(),
     // Right part.
     label("Город", 440, 8, "lbTown7"),
@@ -551,6 +556,7 @@ TableGeometry tableGeometry(Table t, int modeNDiscipl) {
         case Table::Disciplines4:
             return {t, 8, 230, 252, 65, 332, 95, 640, 22, true};
         case Table::Disciplines7:
+            // Row 1 at 282, not 252: at 252 it would cover the column heads above it.
             return {t, 8, 232, 250, 54, 314, 88, 282, 22, true};
     }
     return {t, 8, 353, 376, 65, 456, 95, 90, 22, true};

@@ -472,7 +472,7 @@ constexpr VariantPlace kSupplementSpoPlaces[] = {
     {"lbQualify", 606, 508, 0},
     {"edNameDiplPrj2", 130, 528, 550},
     {"lbTimeLern", 8, 554, 0},
-    {"edTimeLern", 300, 552, 380},
+    {"edTimeLern", 304, 552, 376},  // clear of its caption
     {"lbSpec", 8, 580, 0},
     {"lbSkobaBegin", 162, 580, 0},
     {"edTimeLern2", 172, 578, 60},
@@ -535,7 +535,7 @@ constexpr VariantPlace kSupplementNpoPlaces[] = {
     {"edNameDiplPrjNPO1", 130, 482, 550},
     {"edNameDiplPrjNPO2", 130, 504, 550},
     {"Label41", 8, 530, 0},
-    {"edTimeLernNPO", 300, 528, 380},
+    {"edTimeLernNPO", 304, 528, 376},  // clear of its caption
     {"Label39", 8, 556, 0},
     {"Label40", 162, 556, 0},
     {"Label42", 182, 556, 0},
@@ -643,11 +643,13 @@ constexpr VariantFont kPage3Fonts[] = {{"Label87", 0, 0, false, false},
                                        {"Label87", 1, 0, false, false},
                                        {"Label87", 2, 7, false, false}};
 constexpr VariantPlace kPage2Places[] = {{"Label4", 8, 2, 790}};
-constexpr VariantPlace kPage3Places[] = {{"Label87", 8, 80, 790}};
+// Between the number fields and the column heads, which its second line covered at 80.
+constexpr VariantPlace kPage3Places[] = {{"Label87", 8, 79, 790}};
 
 constexpr VariantColumns kColumns[] = {
-    {"rgProfEduType", {1, 1, 2}},
-    {"rgProfEduTypeCert", {1, 1, 2}},
+    // One column: in two the landscape blanks' names were cut.
+    {"rgProfEduType", {1, 1, 1}},
+    {"rgProfEduTypeCert", {1, 1, 1}},
 };
 
 // The diploma type's captions: [version 2][НПО].
@@ -703,8 +705,25 @@ std::span<const VariantRow> pageVariants(Page page) {
     return {};
 }
 
+// The 2010 blanks' long institution caption wraps beside its lines, where its longest
+// words did not fit at the usual size.
+#define VELLEX_FULL_SCHOOL_FONTS(name)                        \
+    {name, 0, 0, false, false}, {name, 1, 0, false, false}, { \
+        name, 2, 8, false, false                              \
+    }
+constexpr VariantFont kSpoFonts[] = {VELLEX_FULL_SCHOOL_FONTS("lbEndLern")};
+constexpr VariantFont kNpoFonts[] = {VELLEX_FULL_SCHOOL_FONTS("Label30")};
+constexpr VariantFont kCertSupplementFonts[] = {VELLEX_FULL_SCHOOL_FONTS("Label70")};
+#undef VELLEX_FULL_SCHOOL_FONTS
+
 std::span<const VariantFont> variantFonts(Page page) {
     switch (page) {
+        case Page::SupplementSpo:
+            return kSpoFonts;
+        case Page::SupplementNpo:
+            return kNpoFonts;
+        case Page::CertSupplement:
+            return kCertSupplementFonts;
         case Page::Diploma:
             return kDiplomaFonts;
         case Page::Certificate:

@@ -87,6 +87,7 @@ TDisciplinesListForm::TDisciplinesListForm(Document& doc, Settings& settings, QW
     connect(edFileName_, &QLineEdit::textChanged, this, &TDisciplinesListForm::edFileNameChange);
     connect(edFileNameButton_, &QToolButton::clicked, this, &TDisciplinesListForm::browse);
     connect(bbtnAdd_, &QPushButton::clicked, this, &TDisciplinesListForm::bbtnAddClick);
+    connect(edDiscipline_, &QLineEdit::returnPressed, this, &TDisciplinesListForm::bbtnAddClick);
     connect(mnDel_, &QAction::triggered, this, &TDisciplinesListForm::mnDelClick);
     connect(btnDisciplineToBlank_, &QPushButton::clicked, this,
             &TDisciplinesListForm::btnDisciplineToBlankClick);

@@ -9,6 +9,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QScreen>
+#include <QShortcut>
 #include <QTableView>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -138,6 +139,11 @@ TStudentsListForm::TStudentsListForm(Document& doc, Settings& settings, QWidget*
     StudentsListView_->setMinimumHeight(320);
     connect(StudentsListView_, &QAbstractItemView::doubleClicked, this,
             &TStudentsListForm::StudentsListViewDblClick);
+    // Enter on a row picks it as a double click does, so the list works from the keyboard.
+    for (const QKeySequence& key : {QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)}) {
+        auto* pick = new QShortcut(key, StudentsListView_, nullptr, nullptr, Qt::WidgetShortcut);
+        connect(pick, &QShortcut::activated, this, &TStudentsListForm::StudentsListViewDblClick);
+    }
 
     PopupMenuStudentsList_ = new QMenu(this);
     PopupMenuStudentsList_->setObjectName(QStringLiteral("PopupMenuStudentsList"));

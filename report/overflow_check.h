@@ -23,4 +23,13 @@ std::vector<OverflowBox> findOverflows(const TReport& report);
 // The same with a measurer the caller keeps (a batch measures hundreds of reports).
 std::vector<OverflowBox> findOverflows(const TReport& report, const TextMeasurer& measurer);
 
+// The outer strip of a sheet a printer cannot print, per edge, in millimetres.
+struct UnprintableMargins {
+    double left = 4, top = 4, right = 4, bottom = 4;  // a PDF or an unknown printer
+};
+
+// The boxes with text that reach into the unprintable strip, in page order:
+// "<caption>: текст у края листа, принтер может не пропечатать".
+std::vector<OverflowBox> findEdgeBoxes(const TReport& report, const UnprintableMargins& margins);
+
 }  // namespace vellex

@@ -2,6 +2,7 @@
 
 #include <QComboBox>
 #include <QFileDialog>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
@@ -9,11 +10,13 @@
 #include <QPrintDialog>
 #include <QPrintPreviewWidget>
 #include <QPushButton>
+#include <QScreen>
 #include <QVBoxLayout>
 
 #include <array>
 
 #include "app/message_form.h"
+#include "app/screen_fit.h"
 #include "report/grid.h"
 #include "report/page_renderer.h"
 #include "report/report_output.h"
@@ -51,7 +54,30 @@ void showError(QWidget* parent, const std::string& text) {
                         QString::fromStdString(text));
 }
 
+QSize& lastSize() {
+    static QSize size(900, 1000);
+    return size;
+}
+
+int& lastZoom() {
+    static int zoom = kDefaultZoom;
+    return zoom;
+}
+
 }  // namespace
+
+UnprintableMargins printerMargins(const QPrinter& printer) {
+    if (printer.outputFormat() == QPrinter::PdfFormat) {
+        return {};
+    }
+    QPageLayout layout = printer.pageLayout();
+    layout.setUnits(QPageLayout::Millimeter);
+    const QMarginsF m = layout.minimumMargins();
+    if (m.isNull()) {
+        return {};  // the printer does not say
+    }
+    return {m.left(), m.top(), m.right(), m.bottom()};
+}
 
 QStringList PreviewDialog::zoomChoices() {
     QStringList out;
@@ -94,8 +120,13 @@ PreviewDialog::PreviewDialog(const TReport& report, QWidget* parent)
     bar->addWidget(exit);
     // Before anything is printed: every entry that would be cut off on the blank.
     overflows_ = findOverflows(report_);
+    const std::vector<OverflowBox> edges = findEdgeBoxes(report_, printerMargins(printer_));
     auto* overflowCaption = new QLabel(
-        QStringLiteral("Текст не помещается (поля обведены красным только на экране):"), this);
+        edges.empty()
+            ? QStringLiteral("Текст не помещается (поля обведены красным только на экране):")
+            : QStringLiteral("Проверьте перед печатью (поля обведены красным только на экране):"),
+        this);
+    overflows_.insert(overflows_.end(), edges.begin(), edges.end());
     overflowList_ = new QListWidget(this);
     overflowList_->setObjectName(QStringLiteral("overflowList"));
     for (const OverflowBox& o : overflows_) {
@@ -120,9 +151,17 @@ PreviewDialog::PreviewDialog(const TReport& report, QWidget* parent)
     connect(grid_, &QPushButton::toggled, view_, &QPrintPreviewWidget::updatePreview);
     connect(exit, &QPushButton::clicked, this, &QDialog::accept);
 
-    zoom_->setCurrentIndex(kDefaultZoom);
-    setZoomChoice(kDefaultZoom);
-    resize(900, 1000);
+    zoom_->setCurrentIndex(lastZoom());
+    setZoomChoice(lastZoom());
+    const QScreen* screen = parent ? parent->screen() : QGuiApplication::primaryScreen();
+    resize(fitToScreen(lastSize(), screen ? screen->availableGeometry() : QRect()));
+}
+
+// The next preview opens as the user left this one.
+void PreviewDialog::done(int result) {
+    lastSize() = size();
+    lastZoom() = zoomChoice();
+    QDialog::done(result);
 }
 
 void PreviewDialog::setZoomChoice(int index) {
@@ -187,12 +226,24 @@ void PreviewDialog::printClicked() {
     dialog.setMinMax(1, static_cast<int>(report_.pages.size()));
     if (dialog.exec() != QDialog::Accepted)
         return;
+    if (!confirmGridOnPaper())
+        return;
     std::string error;
     if (!printReport(report_, printer_, &error, gridShown()))
         showError(this, error);
     // The dialog may have changed the page setup; the preview follows the printer.
     setupPrinter(printer_);
     view_->updatePreview();
+}
+
+bool PreviewDialog::confirmGridOnPaper() {
+    // A grid on a numbered blank spoils it; once the user said the sheet is plain, the
+    // preview does not ask again.
+    if (gridShown() && !gridOnPlainSheet_)
+        gridOnPlainSheet_ = MessageForm::ask(
+            this, QStringLiteral("Vellex"),
+            QStringLiteral("Сетка печатается поверх бланка. Печатать на чистый лист?"));
+    return !gridShown() || gridOnPlainSheet_;
 }
 
 void PreviewDialog::savePdfClicked() {

@@ -32,8 +32,13 @@ class PreviewDialog final : public QDialog {
 
     bool gridShown() const;
     void setGridShown(bool on);
+    // Before printing with the grid: false when the user does not print on a plain sheet.
+    bool confirmGridOnPaper();
     // The boxes listed as not fitting, in the list's order.
     const std::vector<OverflowBox>& overflows() const { return overflows_; }
+
+  protected:
+    void done(int result) override;
 
   private:
     void paintPages(QPrinter* printer);
@@ -47,7 +52,12 @@ class PreviewDialog final : public QDialog {
     QPushButton* grid_ = nullptr;
     QListWidget* overflowList_ = nullptr;
     std::vector<OverflowBox> overflows_;
+    bool gridOnPlainSheet_ = false;  // the user confirmed the grid goes onto a plain sheet
 };
+
+// What the printer cannot print at the sheet's edges; 4 mm each for a PDF and when the
+// printer does not say.
+UnprintableMargins printerMargins(const QPrinter& printer);
 
 // The show-report step of every print command: prepares the report and opens the
 // preview modally. A report that cannot be prepared shows a box captioned "Ошибка"

@@ -621,5 +621,46 @@ TEST_F(ListParamFormTest, ASeparatorCharacterAListCannotHoldIsRefused) {
     EXPECT_EQ(settings.SplitField, ";");
 }
 
+// ---- The keyboard in the list windows ------------------------------------------------------
+
+// Enter does what a double click or the nearest button does; Escape closes each window.
+TEST_F(ListParamFormTest, EnterPicksOrAddsAndEscapeClosesEveryListWindow) {
+    test::writeFile(dir / "group.csv", cp("Петрова;Анна;Ивановна;12.01.86;Орёл\r\n"
+                                          "Иванов;Пётр;Сергеевич;05.03.85;Тула\r\n"));
+    test::writeFile(dir / "disciplines.csv", cp("Математика\r\n"));
+    auto press = [](QWidget* window, QWidget* target, Qt::Key key) {
+        window->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+        target->setFocus();
+        QTest::keyClick(target, key);
+    };
+
+    openStudents();
+    selectRow(1);
+    view()->setCurrentIndex(view()->model()->index(1, 0));
+    press(students.get(), view(), Qt::Key_Return);
+    EXPECT_EQ(test::u8(doc.text(Field::edStudentDiplom1)), "Иванов");
+    EXPECT_EQ(documentChanges, 1);
+    press(students.get(), view(), Qt::Key_Escape);
+    EXPECT_FALSE(students->isVisible());
+
+    TDisciplinesListForm disciplines(doc, settings, nullptr);
+    disciplines.show();
+    QCoreApplication::processEvents();
+    auto* name = child<QLineEdit>(&disciplines, "edDiscipline");
+    name->setText(q("Физика"));
+    press(&disciplines, name, Qt::Key_Enter);
+    auto* box = child<QListWidget>(&disciplines, "DisciplinesListBox");
+    ASSERT_EQ(box->count(), 2);
+    EXPECT_EQ(box->item(1)->text(), q("Физика"));
+    press(&disciplines, box, Qt::Key_Escape);
+    EXPECT_FALSE(disciplines.isVisible());
+    EXPECT_EQ(test::readFile(dir / "disciplines.csv"), cp("Математика\r\nФизика\r\n"));
+
+    open();
+    press(params.get(), separator(), Qt::Key_Escape);
+    EXPECT_FALSE(params->isVisible());
+}
+
 }  // namespace
 }  // namespace vellex

@@ -3,10 +3,12 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QGuiApplication>
 #include <QImage>
 #include <QListWidget>
 #include <QPrintPreviewWidget>
 #include <QPushButton>
+#include <QScreen>
 #include <QTimer>
 
 #include <cstdlib>
@@ -159,6 +161,96 @@ TEST_F(Preview, GridSwitch) {
     EXPECT_TRUE(dialog.gridShown());
     dialog.setGridShown(false);
     EXPECT_FALSE(grid->isChecked());
+}
+
+// A box that reaches into the strip a printer cannot print is named before printing; one
+// well inside the sheet, or without text, is not.
+TEST_F(Preview, TextAtTheSheetsEdgeIsListedBeforePrinting) {
+    const auto mmX = [](double mm) { return static_cast<int>(mm * units::kPerInchX / 25.4); };
+    const auto mmY = [](double mm) { return static_cast<int>(mm * units::kPerInchY / 25.4); };
+    struct Case {
+        const char* what;
+        int left, top, width, height;
+        const char* text;
+        bool listed;
+    } cases[] = {
+        {"2 mm from the left", mmX(2), 300, 200, 18, "Ivanov", true},
+        {"10 mm from the left", mmX(10), 300, 200, 18, "Ivanov", false},
+        {"2 mm from the top", 100, mmY(2), 200, 18, "Ivanov", true},
+        {"10 mm from the top", 100, mmY(10), 200, 18, "Ivanov", false},
+        {"2 mm from the right", units::kA4Width - mmX(2) - 200, 300, 200, 18, "Ivanov", true},
+        {"2 mm from the bottom", 100, units::kA4Height - mmY(2) - 18, 200, 18, "Ivanov", true},
+        {"10 mm from the bottom", 100, units::kA4Height - mmY(10) - 18, 200, 18, "Ivanov", false},
+        {"2 mm, but empty", mmX(2), 300, 200, 18, "  ", false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        TReport report = onePage();
+        TTextBox* box = addTextBox(pageByIndex(report, 0), "edSchool2");
+        setBounds(*box, c.left, c.top, c.width, c.height);
+        setText(*box, c.text);
+        const std::vector<OverflowBox> edges = findEdgeBoxes(report, UnprintableMargins{});
+        ASSERT_EQ(edges.size(), c.listed ? 1u : 0u);
+        if (!c.listed)
+            continue;
+        EXPECT_EQ(edges[0].box, box);
+        EXPECT_EQ(edges[0].message,
+                  "Учебное заведение, строка 2: текст у края листа, принтер может не пропечатать");
+        PreviewDialog dialog(report);  // no printer here: the 4 mm of a PDF
+        auto* list = dialog.findChild<QListWidget*>(QStringLiteral("overflowList"));
+        ASSERT_EQ(list->count(), 1);
+        EXPECT_FALSE(list->isHidden());
+        EXPECT_EQ(list->item(0)->text().toStdString(), edges[0].message);
+    }
+}
+
+// The preview opens inside the screen and as the user left the previous one.
+TEST_F(Preview, FitsTheScreenAndRemembersSizeAndZoom) {
+    const TReport report = onePage();
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    {
+        PreviewDialog dialog(report);
+        EXPECT_LE(dialog.height(), screen.height());
+        EXPECT_LE(dialog.width(), screen.width());
+        dialog.show();
+        dialog.resize(640, 500);
+        dialog.setZoomChoice(4);
+        dialog.findChild<QPushButton*>(QStringLiteral("exit"))->click();
+    }
+    PreviewDialog again(report);
+    EXPECT_EQ(again.size(), QSize(640, 500));
+    EXPECT_EQ(again.zoomChoice(), 4);
+    again.setZoomChoice(8);
+    again.resize(900, 1000);
+    again.show();
+    again.findChild<QPushButton*>(QStringLiteral("exit"))->click();
+}
+
+// Printing with the grid on asks once whether the sheet is a plain one; «Нет» prints
+// nothing.
+TEST_F(Preview, GridOnPaperIsConfirmedOnce) {
+    int asked = 0;
+    MessageForm::setHook([&](MessageForm::Kind, const QString&, const QString& t) {
+        ++asked;
+        EXPECT_EQ(t, QStringLiteral("Сетка печатается поверх бланка. Печатать на чистый лист?"));
+        return QMessageBox::No;
+    });
+    const TReport report = onePage();
+    PreviewDialog dialog(report);
+    dialog.setGridShown(true);
+    EXPECT_FALSE(dialog.confirmGridOnPaper());
+    EXPECT_FALSE(dialog.confirmGridOnPaper());
+    EXPECT_EQ(asked, 2);
+    MessageForm::setHook([&](MessageForm::Kind, const QString&, const QString&) {
+        ++asked;
+        return QMessageBox::Yes;
+    });
+    EXPECT_TRUE(dialog.confirmGridOnPaper());
+    EXPECT_TRUE(dialog.confirmGridOnPaper());
+    EXPECT_EQ(asked, 3);
+    dialog.setGridShown(false);
+    EXPECT_TRUE(dialog.confirmGridOnPaper());
+    EXPECT_EQ(asked, 3);
 }
 
 }  // namespace
