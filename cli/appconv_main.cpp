@@ -12,6 +12,7 @@
 #include "app/grade_list.h"
 #include "storage/document_file.h"
 #include "storage/document_layout.h"
+#include "storage/document_save.h"
 #include "storage/program_folder.h"
 #include "storage/settings.h"
 #include "text/cp1251.h"
@@ -183,6 +184,7 @@ int main(int argc, char** argv) {
         fail(plan.error);
         return kExitFailed;
     }
+    const Settings program = settings;
     settings = std::move(plan.settings);
     *options = plan.read;
     options->gradeList = &grades;
@@ -192,17 +194,14 @@ int main(int argc, char** argv) {
         fail(error);
         return kExitFailed;
     }
-    if (!writeDocument(out, doc, documentFileFormat(settings), &error)) {
+    // The new file and its settings file change together, as the window saves them; a
+    // file in a layout other than the program's keeps its settings file, since its line
+    // count alone cannot tell its edition or table order.
+    const bool withOwnSettings =
+        settings.EachSaveSet || documentNeedsOwnSettings(out, settings, program);
+    if (!saveDocumentFiles(out, doc, settings, withOwnSettings, &error)) {
         fail(error);
         return kExitFailed;
-    }
-    if (settings.EachSaveSet) {
-        if (const auto companion = companionSettingsPath(out)) {
-            if (!writeSettings(*companion, false, settings, &error)) {
-                fail(error);
-                return kExitFailed;
-            }
-        }
     }
     std::printf("Готово: «%s» записан в формате текущей версии.\n", pathToUtf8(out).c_str());
     // The new file reads back only under the settings it was written with.

@@ -113,6 +113,20 @@ TEST(AppConv, WithoutIniTakesTheProgramsAppIni) {
     EXPECT_NE(test::readFile(dir / "new.ini").find("mode_N_Discipl=0"), std::string::npos);
 }
 
+// The new document and its settings file change together: a settings file that cannot be
+// replaced leaves no new document beside it that would open in the wrong layout.
+TEST(AppConv, TheNewDocumentAndItsSettingsFileAreWrittenTogether) {
+    test::TempDir dir;
+    test::writeFile(dir / "App.ini", "[Settings]\r\nEachSaveSet=1\r\n");
+    test::writeFile(dir / "old.app", test::readFile(test::dataFile("storage/release412.app")));
+    test::writeFile(dir / "new.ini", "[Settings]\r\n");
+    fs::permissions(dir / "new.ini", fs::perms::owner_read);
+    const ToolRun r = appconv(dir, "--from 1 " + q(dir / "old.app") + " " + q(dir / "new.app"));
+    EXPECT_NE(r.exitCode, 0);
+    EXPECT_NE(r.err.find("new.ini"), std::string::npos) << r.err;
+    EXPECT_FALSE(fs::exists(dir / "new.app"));
+}
+
 struct BadCall {
     const char* args;  // {in} and {out} are replaced by paths
     const char* message;
