@@ -81,8 +81,11 @@ bool layoutBatch(const PrintRequest& request, TReport& report, BatchResult& resu
     result = {};
     Settings settings;
     bool settingsRead = false;
-    if (!loadRequestSettings(request, settings, settingsRead, error))
+    std::vector<std::string> settingsWarnings;
+    if (!loadRequestSettings(request, settings, settingsRead, &settingsWarnings, error))
         return false;
+    for (const std::string& w : settingsWarnings)
+        log("предупреждение: " + w);
     Document group;
     if (!openStartDocument(settings, settingsRead, request.templateDocument, group, error))
         return false;

@@ -45,19 +45,23 @@ std::string quoted(const std::filesystem::path& p) {
 }  // namespace
 
 bool loadRequestSettings(const PrintRequest& request, Settings& settings, bool& read,
-                         std::string* error) {
+                         std::vector<std::string>* warnings, std::string* error) {
     const std::filesystem::path iniPath =
         request.settings ? *request.settings : mainSettingsPath(defaultProgramDir());
     std::error_code ec;
     // A settings file named on purpose must be there; the program's own one may be
     // missing (the window then starts from the defaults too).
-    if (request.settings && !std::filesystem::is_regular_file(iniPath, ec))
+    if (request.settings && !std::filesystem::exists(iniPath, ec))
         return fail(error, "Файл настроек " + quoted(iniPath) + " не найден.");
+    // ... and must be readable: printing with default shifts instead would spoil a blank.
+    std::string probe;
+    if (request.settings && !readWholeFile(iniPath, probe, error, kMaxSmallFileBytes))
+        return false;
 
     const auto dirText = cp1251::fromUtf8(pathToUtf8(iniPath.parent_path() / ""));
     if (dirText.ok())
         settings.programDir = dirText.bytes;
-    read = readSettings(iniPath, true, settings);
+    read = readSettings(iniPath, true, settings, warnings);
     applyStartupSettings(settings);
     return true;
 }
@@ -82,10 +86,11 @@ bool openStartDocument(Settings& settings, bool settingsRead,
     return readDocument(*document, plan.read, doc, error);
 }
 
-bool layoutRequest(const PrintRequest& request, TReport& report, std::string* error) {
+bool layoutRequest(const PrintRequest& request, TReport& report, std::vector<std::string>& warnings,
+                   std::string* error) {
     Settings settings;
     bool settingsRead = false;
-    if (!loadRequestSettings(request, settings, settingsRead, error))
+    if (!loadRequestSettings(request, settings, settingsRead, &warnings, error))
         return false;
     Document doc;
     if (!openStartDocument(settings, settingsRead, request.document, doc, error))
@@ -109,9 +114,11 @@ std::vector<std::string> overflowWarnings(const TReport& report) {
 bool runPrintRequest(const PrintRequest& request, std::vector<std::string>& warnings,
                      std::string* error) {
     TReport report;
-    if (!layoutRequest(request, report, error))
+    warnings.clear();
+    if (!layoutRequest(request, report, warnings, error))
         return false;
-    warnings = overflowWarnings(report);
+    for (std::string& w : overflowWarnings(report))
+        warnings.push_back(std::move(w));
     return outputReport(report, request, error);
 }
 

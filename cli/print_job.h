@@ -15,9 +15,11 @@ class Document;
 struct Settings;
 
 // The settings the request names (or the program's own "App.ini"), read as the window
-// reads them at start-up. `read` tells whether a file was there.
+// reads them at start-up. `read` tells whether a file was there; a file named by --ini
+// that is missing or cannot be read is an error. What reading found wrong goes to
+// `warnings`.
 bool loadRequestSettings(const PrintRequest& request, Settings& settings, bool& read,
-                         std::string* error);
+                         std::vector<std::string>* warnings, std::string* error);
 
 // The document as the window has it right after start-up with `document` (if any) on its
 // command line. `settings` take the document's layout (and, with EachSaveSet on, its own
@@ -29,7 +31,8 @@ bool openStartDocument(Settings& settings, bool settingsRead,
 // Builds the sheet's page for the request: the settings and the document are opened
 // exactly as the window has them right after start-up with that document on its command
 // line. On failure returns false with a Russian message (UTF-8).
-bool layoutRequest(const PrintRequest& request, TReport& report, std::string* error);
+bool layoutRequest(const PrintRequest& request, TReport& report, std::vector<std::string>& warnings,
+                   std::string* error);
 
 // Russian warnings (UTF-8) for the boxes whose text does not fit, measured with the fonts
 // of the PDF and the printer, by the entry's caption and field name. Needs a

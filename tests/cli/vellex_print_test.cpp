@@ -118,6 +118,25 @@ TEST_F(VellexPrint, AStaleDisplayNeitherStopsNorTroublesIt) {
     }
 }
 
+// A calibration that cannot be read is said, not silently replaced by defaults: a value
+// that is not a number is named with the value used; a settings file named on purpose
+// that cannot be read stops the print.
+TEST_F(VellexPrint, SettingsItCannotReadAreNamed) {
+    test::writeFile(path("App.ini"), "[Settings]\r\nDeltaX1=4O\r\n");
+    PrintRun r = run({"--sheet", "diploma", "--ini", path("App.ini"), "--format", "json", "--out",
+                      path("d.json")});
+    EXPECT_EQ(r.exit, 0) << r.err;
+    EXPECT_NE(r.err.find("DeltaX1"), std::string::npos) << r.err;
+    EXPECT_NE(r.err.find("«4O»"), std::string::npos) << r.err;
+
+    std::filesystem::create_directory(path("folder.ini"));
+    r = run({"--sheet", "diploma", "--ini", path("folder.ini"), "--format", "json", "--out",
+             path("e.json")});
+    EXPECT_NE(r.exit, 0);
+    EXPECT_NE(r.err.find("это папка"), std::string::npos) << r.err;
+    EXPECT_FALSE(std::filesystem::exists(path("e.json")));
+}
+
 TEST_F(VellexPrint, OpensTheDocumentAndWritesPdfWithoutDisplay) {
     Document doc;
     doc.setText(Field::edStudentDiplom1, cp("Иванову Петру"));
