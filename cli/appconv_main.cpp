@@ -119,13 +119,6 @@ std::optional<DocumentReadOptions> layoutFor(const std::string& from) {
     return o;
 }
 
-bool sameFile(const fs::path& a, const fs::path& b) {
-    std::error_code ec;
-    if (fs::equivalent(a, b, ec))
-        return true;
-    return fs::weakly_canonical(a, ec) == fs::weakly_canonical(b, ec) && !ec;
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -147,7 +140,7 @@ int main(int argc, char** argv) {
     }
     const fs::path in = pathFromUtf8(args.files[0]);
     const fs::path out = pathFromUtf8(args.files[1]);
-    if (sameFile(in, out)) {
+    if (isSameFile(in, out)) {
         fail("новый файл совпадает с исходным «" + pathToUtf8(in) +
              "»; исходный файл не перезаписывается — укажите другое имя.");
         return kExitUsage;

@@ -44,6 +44,29 @@ std::string quoted(const std::filesystem::path& p) {
 
 }  // namespace
 
+bool refuseOutputOverAnInput(const PrintRequest& request, std::string* error) {
+    if (!request.out)
+        return true;
+    std::vector<std::filesystem::path> inputs;
+    for (const auto& document : {request.document, request.templateDocument}) {
+        if (document) {
+            inputs.push_back(*document);
+            if (const auto companion = companionSettingsPath(*document))
+                inputs.push_back(*companion);
+        }
+    }
+    inputs.push_back(request.settings ? *request.settings : mainSettingsPath(defaultProgramDir()));
+    if (request.batchList)
+        inputs.push_back(*request.batchList);
+    for (const std::filesystem::path& input : inputs) {
+        if (isSameFile(*request.out, input))
+            return fail(error, "Файл результата " + quoted(*request.out) +
+                                   " — это файл, который программа читает (" + quoted(input) +
+                                   "); он не перезаписывается — укажите другое имя в --out.");
+    }
+    return true;
+}
+
 bool loadRequestSettings(const PrintRequest& request, Settings& settings, bool& read,
                          std::vector<std::string>* warnings, std::string* error) {
     const std::filesystem::path iniPath =

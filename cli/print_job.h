@@ -14,6 +14,10 @@ namespace vellex {
 class Document;
 struct Settings;
 
+// Refuses an --out that names a file the request reads (the document, its settings file,
+// App.ini, the list), also through a link or another spelling: it would be destroyed.
+bool refuseOutputOverAnInput(const PrintRequest& request, std::string* error);
+
 // The settings the request names (or the program's own "App.ini"), read as the window
 // reads them at start-up. `read` tells whether a file was there; a file named by --ini
 // that is missing or cannot be read is an error. What reading found wrong goes to

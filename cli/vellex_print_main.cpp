@@ -61,6 +61,11 @@ int main(int argc, char** argv) {
     chooseHeadlessPlatform();
     qtHandler = qInstallMessageHandler(quietQtNotes);
     QGuiApplication app(argc, argv);
+    // Before anything is read: an output over an input would destroy it.
+    if (!vellex::refuseOutputOverAnInput(*request, &error)) {
+        report(error);
+        return 2;
+    }
     vellex::installRussianTranslations(app);
     if (request->batch()) {
         vellex::BatchResult result;

@@ -119,6 +119,13 @@ bool writeAll(int fd, std::string_view data) {
 
 }  // namespace
 
+bool isSameFile(const fs::path& a, const fs::path& b) {
+    std::error_code ec;
+    if (fs::equivalent(a, b, ec))
+        return true;
+    return fs::weakly_canonical(a, ec) == fs::weakly_canonical(b, ec) && !ec;
+}
+
 std::string pathToUtf8(const fs::path& path) {
     return path.string();
 }

@@ -52,6 +52,9 @@ struct FileContent {
 // back. On failure every file is as it was and `error` names the one that failed.
 bool writeFilesAtomically(std::span<const FileContent> files, std::string* error);
 
+// Whether two names lead to one file (through links, "..", another spelling of the path).
+bool isSameFile(const std::filesystem::path& a, const std::filesystem::path& b);
+
 // The Russian wording of an errno value, for messages ("нет доступа", "нет места на
 // диске", …).
 std::string describeErrno(int err);

@@ -137,6 +137,44 @@ TEST_F(VellexPrint, SettingsItCannotReadAreNamed) {
     EXPECT_FALSE(std::filesystem::exists(path("e.json")));
 }
 
+// --out naming a file the run reads, by any spelling, would destroy it: refused, and the
+// file stays as it was.
+TEST_F(VellexPrint, AnOutputOverAnInputIsRefused) {
+    Document doc;
+    ASSERT_TRUE(writeDocument(path("doc.app"), doc, DocumentFileFormat{}, nullptr));
+    test::writeFile(path("App.ini"), "[Settings]\r\n");
+    test::writeFile(path("list.csv"), cp("Иванов;Иван;Иванович;05.03.85;Москва\r\n"));
+    std::filesystem::create_symlink(path("doc.app"), path("link.pdf"));
+    const std::string docText = test::readFile(path("doc.app"));
+    const std::vector<std::string> single{"--sheet",       "diploma", "--doc",
+                                          path("doc.app"), "--ini",   path("App.ini")};
+    const struct {
+        const char* name;
+        std::string out;
+        bool batch;
+    } cases[] = {
+        {"the document", path("doc.app"), false},
+        {"a link to it", path("link.pdf"), false},
+        {"another spelling", dir_.path().string() + "/./sub/../doc.app", false},
+        {"the settings", path("App.ini"), false},
+        {"the list", path("list.csv"), true},
+    };
+    std::filesystem::create_directory(path("sub"));
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        std::vector<std::string> args =
+            c.batch ? std::vector<std::string>{"--batch",       path("list.csv"), "--template",
+                                               path("doc.app"), "--sheets",       "diploma"}
+                    : single;
+        args.insert(args.end(), {"--out", c.out});
+        const PrintRun r = run(args);
+        EXPECT_EQ(r.exit, 2) << r.err;
+        EXPECT_NE(r.err.find("не перезаписывается"), std::string::npos) << r.err;
+    }
+    EXPECT_EQ(test::readFile(path("doc.app")), docText);
+    EXPECT_EQ(test::readFile(path("App.ini")), "[Settings]\r\n");
+}
+
 TEST_F(VellexPrint, OpensTheDocumentAndWritesPdfWithoutDisplay) {
     Document doc;
     doc.setText(Field::edStudentDiplom1, cp("Иванову Петру"));
