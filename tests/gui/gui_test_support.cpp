@@ -45,6 +45,18 @@ void ensureApplication() {
     setUnattendedHook();
 }
 
+std::unique_ptr<TMainForm> showMainForm(const std::filesystem::path& programDir, const Clock& clock,
+                                        QStringList arguments) {
+    MainFormOptions o;
+    o.programDir = programDir;
+    o.arguments = std::move(arguments);
+    o.registerAssociation = false;
+    o.clock = &clock;
+    auto form = std::make_unique<TMainForm>(o);
+    form->show();
+    return form;
+}
+
 MessageLog::MessageLog() {
     ensureApplication();  // which sets the unattended hook: this one goes on top
     MessageForm::setHook([this](MessageForm::Kind kind, const QString& caption,

@@ -1,8 +1,12 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
+#include <filesystem>
+#include <memory>
 #include <vector>
 
+#include "app/main_form.h"
 #include "app/message_form.h"
 
 namespace vellex::test {
@@ -10,12 +14,16 @@ namespace vellex::test {
 // The one QApplication of the test program (offscreen).
 void ensureApplication();
 
-// Answers every message box while alive and keeps what they said.
 // Answers boxes shown while no MessageLog lives (set up by ensureApplication): the question
 // about unsaved changes gets «Нет», any other box fails the test. Clear the hook
 // (MessageForm::setHook({})) to see real boxes.
 void setUnattendedHook();
 
+// A main window over `programDir`, shown, registering no file association.
+std::unique_ptr<TMainForm> showMainForm(const std::filesystem::path& programDir, const Clock& clock,
+                                        QStringList arguments = {});
+
+// Answers every message box while alive and keeps what they said.
 class MessageLog final {
   public:
     struct Entry {

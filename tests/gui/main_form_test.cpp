@@ -61,14 +61,7 @@ class MainFormTest : public testing::Test {
     }
 
     std::unique_ptr<TMainForm> makeForm(QStringList arguments = {}) {
-        MainFormOptions o;
-        o.programDir = dir.path();
-        o.arguments = std::move(arguments);
-        o.registerAssociation = false;
-        o.clock = &clock;
-        auto form = std::make_unique<TMainForm>(o);
-        form->show();
-        return form;
+        return test::showMainForm(dir.path(), clock, std::move(arguments));
     }
 
     // The file dialogs answer with `path` (empty: cancel) and remember what they offered.

@@ -39,13 +39,7 @@ class PageVariantsTest : public testing::Test {
     std::unique_ptr<TMainForm> start(int version) {
         test::writeFile(dir / "App.ini",
                         "[Settings]\r\nVellexVersion=" + std::to_string(version) + "\r\n");
-        MainFormOptions o;
-        o.programDir = dir.path();
-        o.registerAssociation = false;
-        o.clock = &clock;
-        auto form = std::make_unique<TMainForm>(o);
-        form->show();
-        return form;
+        return test::showMainForm(dir.path(), clock);
     }
 
     template <class W = QWidget>

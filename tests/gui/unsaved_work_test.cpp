@@ -46,15 +46,7 @@ class UnsavedWorkTest : public testing::Test {
     void SetUp() override { test::ensureApplication(); }
     void TearDown() override { FileDialogForm::setHook({}); }
 
-    std::unique_ptr<TMainForm> makeForm() {
-        MainFormOptions o;
-        o.programDir = dir.path();
-        o.registerAssociation = false;
-        o.clock = &clock;
-        auto form = std::make_unique<TMainForm>(o);
-        form->show();
-        return form;
-    }
+    std::unique_ptr<TMainForm> makeForm() { return test::showMainForm(dir.path(), clock); }
     void answerDialogs(const fs::path& path) {
         FileDialogForm::setHook([path](const FileDialogForm::Request&) {
             return path.empty() ? QString() : pathToQString(path);

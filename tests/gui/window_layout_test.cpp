@@ -51,12 +51,7 @@ class WindowLayoutTest : public testing::Test {
                                              "\r\nMainWidth=" + std::to_string(first.width()) +
                                              "\r\nMainHeigh=" + std::to_string(first.height()) +
                                              "\r\n");
-        MainFormOptions o;
-        o.programDir = dir.path();
-        o.registerAssociation = false;
-        o.clock = &clock;
-        auto form = std::make_unique<TMainForm>(o);
-        form->show();
+        auto form = test::showMainForm(dir.path(), clock);
         form->activateWindow();
         EXPECT_TRUE(QTest::qWaitForWindowActive(form.get()));
         QApplication::processEvents();
