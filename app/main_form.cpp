@@ -1323,7 +1323,14 @@ void TMainForm::printSheet(SheetKind kind) {
         previewHook()(report_);
         return;
     }
+    // The preview opens as the user left it, also in an earlier run.
+    PreviewDialog::setLastPlace(
+        {QSize(settings_.PreviewWidth, settings_.PreviewHeight), settings_.PreviewZoom});
     showReport(report_, this);
+    const PreviewDialog::Place place = PreviewDialog::lastPlace();
+    settings_.PreviewWidth = place.size.width();
+    settings_.PreviewHeight = place.size.height();
+    settings_.PreviewZoom = place.zoom;
 }
 
 void TMainForm::mnPrintSheetDiplomClick() {

@@ -66,6 +66,17 @@ int& lastZoom() {
 
 }  // namespace
 
+PreviewDialog::Place PreviewDialog::lastPlace() {
+    return {lastSize(), lastZoom()};
+}
+
+void PreviewDialog::setLastPlace(Place place) {
+    if (place.size.isValid())
+        lastSize() = place.size;
+    if (place.zoom >= 0 && place.zoom < static_cast<int>(kZooms.size()))
+        lastZoom() = place.zoom;
+}
+
 UnprintableMargins printerMargins(const QPrinter& printer) {
     if (printer.outputFormat() == QPrinter::PdfFormat) {
         return {};

@@ -30,6 +30,14 @@ class PreviewDialog final : public QDialog {
     void setZoomChoice(int index);
     int zoomChoice() const;
 
+    // Where the next preview opens: the size and zoom the last one was left with.
+    struct Place {
+        QSize size;
+        int zoom;
+    };
+    static Place lastPlace();
+    static void setLastPlace(Place place);
+
     bool gridShown() const;
     void setGridShown(bool on);
     // Before printing with the grid: false when the user does not print on a plain sheet.

@@ -128,6 +128,9 @@ inline constexpr int kAlignCenter = 2;
     X("Settings", EachSaveSet, Bool, false)            \
     X("Settings", MainHeigh, Int, 480)                 \
     X("Settings", MainWidth, Int, 600)                 \
+    X("Settings", PreviewWidth, Int, 900)              \
+    X("Settings", PreviewHeight, Int, 1000)            \
+    X("Settings", PreviewZoom, Int, 8)                 \
     X("Settings", Bold_Diplom1, Bool, false)           \
     X("Settings", Bold_Diplom2, Bool, false)           \
     X("Settings", Bold_Diplom3, Bool, false)           \

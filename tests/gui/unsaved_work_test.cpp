@@ -21,6 +21,7 @@
 #include "app/main_form.h"
 #include "app/page_builder.h"
 #include "app/shutdown_signals.h"
+#include "report/preview_dialog.h"
 #include "storage/document_file.h"
 #include "storage/settings.h"
 #include "tests/gui/gui_test_support.h"
@@ -230,6 +231,32 @@ TEST_F(UnsavedWorkTest, ADocumentsLayoutNeverBecomesTheProgramsOwn) {
     messages.answerNext(QMessageBox::No);
     ASSERT_TRUE(next->close());
     EXPECT_EQ(programLayout(), (std::pair{2, 3}));
+}
+
+// The preview opens at the size and zoom it was left with, also after a restart.
+TEST_F(UnsavedWorkTest, ThePreviewKeepsItsSizeAndZoomAcrossRuns) {
+    test::writeFile(dir / "App.ini",
+                    "[Settings]\r\nPreviewWidth=640\r\nPreviewHeight=500\r\nPreviewZoom=3\r\n");
+    QSize left;
+    {
+        auto form = makeForm();
+        QTimer::singleShot(0, [&] {
+            auto* preview = qobject_cast<PreviewDialog*>(QApplication::activeModalWidget());
+            ASSERT_NE(preview, nullptr);
+            EXPECT_EQ(preview->zoomChoice(), 3);
+            EXPECT_EQ(preview->size(), QSize(640, 500));
+            preview->setZoomChoice(5);
+            preview->resize(600, 450);
+            left = preview->size();
+            preview->accept();
+        });
+        form->mnPrintSheetDiplomClick();
+        ASSERT_TRUE(form->close());
+    }
+    Settings s;
+    readSettings(dir / "App.ini", true, s);
+    EXPECT_EQ(s.PreviewZoom, 5);
+    EXPECT_EQ(QSize(s.PreviewWidth, s.PreviewHeight), left);
 }
 
 TEST_F(UnsavedWorkTest, TerminationSignalsReachTheEventLoop) {
