@@ -40,6 +40,10 @@
 namespace vellex {
 namespace {
 
+constexpr Page kAllPages[] = {Page::Diploma,     Page::SupplementSpo, Page::SupplementNpo,
+                              Page::Page2,       Page::Page3,         Page::Academic,
+                              Page::Certificate, Page::CertSupplement};
+
 class WindowLayoutTest : public testing::Test {
   protected:
     void SetUp() override { test::ensureApplication(); }
@@ -77,54 +81,58 @@ class WindowLayoutTest : public testing::Test {
                 qobject_cast<const QPushButton*>(w));
     }
 
+    // Runs `check(form, panel)` on every page under every edition, the page shown.
+    template <class Check>
+    void eachPage(Check check) {
+        for (int version = 0; version < 3; ++version) {
+            auto form = start(version);
+            for (Page page : kAllPages) {
+                SCOPED_TRACE(testing::Message()
+                             << "edition " << version << ", sheet " << static_cast<int>(page));
+                QWidget* panel = form->pageWidgets().panels[static_cast<size_t>(page)];
+                showPage(*form, panel);
+                check(*form, panel);
+            }
+        }
+    }
+
     test::TempDir dir;
     FixedClock clock{Date{2026, 12, 8}};
     test::MessageLog messages;
 };
 
-constexpr Page kAllPages[] = {Page::Diploma,     Page::SupplementSpo, Page::SupplementNpo,
-                              Page::Page2,       Page::Page3,         Page::Academic,
-                              Page::Certificate, Page::CertSupplement};
-
 // Tab walks each page as it is read: the next widget lies below the one before, or right
 // of it on the same line; every field, box and button of the page is reached.
 TEST_F(WindowLayoutTest, TabWalksEveryPageTopToBottomLeftToRight) {
-    for (int version = 0; version < 3; ++version) {
-        auto form = start(version);
-        for (Page page : kAllPages) {
-            SCOPED_TRACE(testing::Message()
-                         << "edition " << version << ", sheet " << static_cast<int>(page));
-            QWidget* panel = form->pageWidgets().panels[static_cast<size_t>(page)];
-            showPage(*form, panel);
-            const std::vector<QWidget*> order = screenOrder(panel);
-            ASSERT_FALSE(order.empty());
-            order.front()->setFocus(Qt::TabFocusReason);
-            std::set<QWidget*> seen;
-            QWidget* prev = QApplication::focusWidget();
-            ASSERT_EQ(prev, order.front());
-            seen.insert(prev);
-            for (size_t step = 0; step < order.size() + 5; ++step) {
-                QTest::keyClick(prev, Qt::Key_Tab);
-                QWidget* next = QApplication::focusWidget();
-                if (!next || !panel->isAncestorOf(next) || seen.count(next)) {
-                    break;
-                }
-                const QRect p = rectOnPanel(prev, panel);
-                const QRect n = rectOnPanel(next, panel);
-                const bool sameLine = n.top() <= p.bottom() && n.bottom() >= p.top();
-                EXPECT_TRUE((sameLine && n.left() > p.left()) || n.center().y() > p.center().y())
-                    << prev->objectName().toStdString() << " → " << next->objectName().toStdString()
-                    << " (" << p.x() << "," << p.y() << " → " << n.x() << "," << n.y() << ")";
-                seen.insert(next);
-                prev = next;
+    eachPage([&](TMainForm&, QWidget* panel) {
+        const std::vector<QWidget*> order = screenOrder(panel);
+        ASSERT_FALSE(order.empty());
+        order.front()->setFocus(Qt::TabFocusReason);
+        std::set<QWidget*> seen;
+        QWidget* prev = QApplication::focusWidget();
+        ASSERT_EQ(prev, order.front());
+        seen.insert(prev);
+        for (size_t step = 0; step < order.size() + 5; ++step) {
+            QTest::keyClick(prev, Qt::Key_Tab);
+            QWidget* next = QApplication::focusWidget();
+            if (!next || !panel->isAncestorOf(next) || seen.count(next)) {
+                break;
             }
-            for (QWidget* w : panel->findChildren<QWidget*>()) {
-                if (reachable(w, panel)) {
-                    EXPECT_TRUE(seen.count(w)) << "not reached: " << w->objectName().toStdString();
-                }
+            const QRect p = rectOnPanel(prev, panel);
+            const QRect n = rectOnPanel(next, panel);
+            const bool sameLine = n.top() <= p.bottom() && n.bottom() >= p.top();
+            EXPECT_TRUE((sameLine && n.left() > p.left()) || n.center().y() > p.center().y())
+                << prev->objectName().toStdString() << " → " << next->objectName().toStdString()
+                << " (" << p.x() << "," << p.y() << " → " << n.x() << "," << n.y() << ")";
+            seen.insert(next);
+            prev = next;
+        }
+        for (QWidget* w : panel->findChildren<QWidget*>()) {
+            if (reachable(w, panel)) {
+                EXPECT_TRUE(seen.count(w)) << "not reached: " << w->objectName().toStdString();
             }
         }
-    }
+    });
 }
 
 std::string describe(const QWidget* w) {
@@ -189,45 +197,37 @@ QString cutText(const QWidget* w) {
 // No two shown widgets of a page (or of one radio group) cover each other, and no caption,
 // check box or button cuts its text, on every page under every edition.
 TEST_F(WindowLayoutTest, NothingOverlapsOrIsCutOnAnyPage) {
-    for (int version = 0; version < 3; ++version) {
-        auto form = start(version);
-        for (Page page : kAllPages) {
-            SCOPED_TRACE(testing::Message()
-                         << "edition " << version << ", sheet " << static_cast<int>(page));
-            QWidget* panel = form->pageWidgets().panels[static_cast<size_t>(page)];
-            showPage(*form, panel);
-            // The first start's size shows the whole width of every page.
-            for (QScrollArea* area : form->findChildren<QScrollArea*>()) {
-                if (area->widget() == panel) {
-                    EXPECT_EQ(area->horizontalScrollBar()->maximum(), 0);
+    eachPage([&](TMainForm& form, QWidget* panel) {
+        // The first start's size shows the whole width of every page.
+        for (QScrollArea* area : form.findChildren<QScrollArea*>()) {
+            if (area->widget() == panel) {
+                EXPECT_EQ(area->horizontalScrollBar()->maximum(), 0);
+            }
+        }
+        std::vector<QWidget*> parents{panel};
+        for (QGroupBox* g : panel->findChildren<QGroupBox*>()) {
+            parents.push_back(g);
+        }
+        for (QWidget* parent : parents) {
+            std::vector<QWidget*> shown;
+            for (QWidget* w : parent->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+                if (w->isVisibleTo(panel)) {
+                    shown.push_back(w);
                 }
             }
-            std::vector<QWidget*> parents{panel};
-            for (QGroupBox* g : panel->findChildren<QGroupBox*>()) {
-                parents.push_back(g);
-            }
-            for (QWidget* parent : parents) {
-                std::vector<QWidget*> shown;
-                for (QWidget* w : parent->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-                    if (w->isVisibleTo(panel)) {
-                        shown.push_back(w);
-                    }
-                }
-                for (size_t i = 0; i < shown.size(); ++i) {
-                    const QString cut = cutText(shown[i]);
-                    EXPECT_TRUE(cut.isEmpty())
-                        << shown[i]->objectName().toStdString() << " cuts «" << cut.toStdString()
-                        << "» " << describe(shown[i]) << ", needs " << shown[i]->sizeHint().width();
-                    for (size_t j = i + 1; j < shown.size(); ++j) {
-                        EXPECT_FALSE(covered(shown[i]).intersects(covered(shown[j])))
-                            << shown[i]->objectName().toStdString() << " and "
-                            << shown[j]->objectName().toStdString()
-                            << " overlap: " << describe(shown[i]) << " " << describe(shown[j]);
-                    }
+            for (size_t i = 0; i < shown.size(); ++i) {
+                const QString cut = cutText(shown[i]);
+                EXPECT_TRUE(cut.isEmpty())
+                    << shown[i]->objectName().toStdString() << " cuts «" << cut.toStdString()
+                    << "» " << describe(shown[i]) << ", needs " << shown[i]->sizeHint().width();
+                for (size_t j = i + 1; j < shown.size(); ++j) {
+                    EXPECT_FALSE(covered(shown[i]).intersects(covered(shown[j])))
+                        << shown[i]->objectName().toStdString() << " and "
+                        << shown[j]->objectName().toStdString() << " overlap";
                 }
             }
         }
-    }
+    });
 }
 
 // A screen reader finds every field, cell, choice and button of every page by its caption,
