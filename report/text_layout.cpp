@@ -101,23 +101,37 @@ BoxLayout layoutBox(const TTextBox& box, const TextMeasurer& measurer) {
     // Lines from the top down: past the ones the box can show, one more marks the overflow
     // and the rest would only cost time (a pasted or damaged field can run to megabytes).
     // Centred and bottom lines move with their count, so they are all laid out.
-    std::size_t room = std::size_t(-1);
+    constexpr std::size_t kAll = std::size_t(-1);
+    std::size_t room = kAll;
     if ((box.adjust & adjust::kVerticalMask) == 0 && pitch > 0 && lay.acrossSize >= 0)
-        room = static_cast<std::size_t>((lay.acrossSize - units::kInsetTop) / pitch) + 2;
+        room =
+            static_cast<std::size_t>(std::max(0.0, (lay.acrossSize - units::kInsetTop) / pitch)) +
+            2;
 
     struct Piece {
         std::string text;
         bool lastOfParagraph;
     };
     std::vector<Piece> pieces;
+    bool textLeftOut = false;
     for (const std::string& para : box.text) {
-        if (pieces.size() >= room)
-            break;
+        const std::size_t left = pieces.size() < room ? room - pieces.size() : 0;
+        if (left == 0 && !para.empty()) {
+            textLeftOut = true;
+            continue;
+        }
         std::vector<std::string> lines;
-        if (wrap)
-            lines = wrapParagraph(para, inner, font, axis, measurer, room - pieces.size());
-        else
+        if (wrap) {
+            // One line more than there is room for tells whether text is left out.
+            lines =
+                wrapParagraph(para, inner, font, axis, measurer, left == kAll ? kAll : left + 1);
+            if (lines.size() > left) {
+                lines.resize(left);
+                textLeftOut = true;
+            }
+        } else {
             lines.push_back(para);
+        }
         for (std::size_t i = 0; i < lines.size(); ++i)
             pieces.push_back({std::move(lines[i]), i + 1 == lines.size()});
     }
@@ -160,6 +174,8 @@ BoxLayout layoutBox(const TTextBox& box, const TextMeasurer& measurer) {
         lay.lines.push_back(std::move(line));
         across += pitch;
     }
+    if (textLeftOut)
+        lay.overflowBottom = true;
     return lay;
 }
 

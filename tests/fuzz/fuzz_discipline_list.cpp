@@ -6,6 +6,7 @@
 #include "storage/settings.h"
 #include "tests/fuzz/fuzz_input.h"
 #include "tests/fuzz/memory_file.h"
+#include "text/file_io.h"
 
 using namespace vellex;
 using vellex::fuzz::require;
@@ -27,8 +28,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     file.assign(text);
     DisciplineList list;
+    const std::string before = settings.DisciplinesFileName;
     list.load(file.path().string(), settings);
-    require(list.entries() == entries, "loading the file gives the parsed entries");
-    require(settings.DisciplinesFileName == file.path().string(), "the loaded file is remembered");
+    // Text that is no Windows-1251 list (NUL bytes, UTF-8) is refused: no entries, and the
+    // setting keeps its file.
+    std::string probe;
+    const bool readable = readTextFile(file.path(), probe, nullptr, kMaxSmallFileBytes);
+    require(list.entries() == (readable ? entries : std::vector<std::string>{}),
+            "loading the file gives the parsed entries");
+    require(settings.DisciplinesFileName == (readable ? file.path().string() : before),
+            "the loaded file is remembered");
     return 0;
 }
