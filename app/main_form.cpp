@@ -1166,7 +1166,7 @@ bool TMainForm::openDocument(const fs::path& path, DocumentLayout layout, bool r
     // settings and the document as they were.
     std::string probe;
     std::string error;
-    if (!readTextFile(path, probe, &error, kMaxDocumentBytes)) {
+    if (!readWholeFile(path, probe, &error, kMaxDocumentBytes)) {
         showError(fromUtf8(error));
         return false;
     }

@@ -381,8 +381,16 @@ int page2RowsAfterRead(const DocumentReadOptions& options) {
 bool readDocument(const fs::path& path, const DocumentReadOptions& options, Document& doc,
                   std::string* error) {
     std::string text;
-    if (!readTextFile(path, text, error, kMaxDocumentBytes))
+    // Not checked for UTF-8: a document is written by this program, and a saved document
+    // that happened to be valid UTF-8 must still open. NUL bytes are no document at all.
+    if (!readWholeFile(path, text, error, kMaxDocumentBytes))
         return false;
+    if (text.find('\0') != std::string::npos) {
+        if (error)
+            *error = "Файл «" + pathToUtf8(path) +
+                     "» не прочитан: в нём есть нулевые байты, это не текст.";
+        return false;
+    }
 
     // Read into a copy so that nothing changes unless the whole read succeeds.
     Document copy = doc;

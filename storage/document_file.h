@@ -51,7 +51,7 @@ int page2RowsAfterRead(const DocumentReadOptions& options);
 // empties the fields it does not reach); memos, flags and the other choices stay.
 // When the file cannot be read, returns false, leaves `doc` exactly as it was and puts a
 // Russian message with the file name and the cause into `error`: among them a file over
-// 4 MB, one that is not a regular file, UTF-8 text and binary data.
+// 4 MB, one that is not a regular file, and binary data (NUL bytes).
 bool readDocument(const std::filesystem::path& path, const DocumentReadOptions& options,
                   Document& doc, std::string* error);
 
