@@ -1098,10 +1098,7 @@ void TMainForm::FormClose() {
 bool TMainForm::writeMainSettings(bool quiet) {
     // Only what this window changed is written: a second window's calibration, saved in
     // the meantime, stays.
-    Settings now = settingsToWrite();
-    now.VellexVersion = programLayout_.vellexVersion;
-    now.SaveStyle = programLayout_.saveStyle;
-    now.mode_N_Discipl = programLayout_.rowMode;
+    const Settings now = programSettings();
     std::string error;
     if (!writeSettingsChanges(mainSettingsPath(programDir_), true, &storedSettings_, now, &error)) {
         if (!quiet) {

@@ -201,7 +201,7 @@ class TMainForm final : public QMainWindow {
     // with the refusal shown and nothing changed, when the file fits no layout.
     bool takeDocumentLayout(const std::filesystem::path& path, DocumentLayout layout, bool rows86,
                             DocumentReadOptions& read);
-    // The program's own settings as "App.ini" holds them now.
+    // The settings "App.ini" is to hold: those in force with the program's own layout.
     Settings programSettings() const;
     Settings settingsToWrite() const;
     void printSheet(SheetKind kind);

@@ -47,8 +47,10 @@ bool TMainForm::takeDocumentLayout(const std::filesystem::path& path, DocumentLa
 }
 
 Settings TMainForm::programSettings() const {
-    Settings program = settings_;
-    readSettings(mainSettingsPath(programDir_), true, program);
+    Settings program = settingsToWrite();
+    program.VellexVersion = programLayout_.vellexVersion;
+    program.SaveStyle = programLayout_.saveStyle;
+    program.mode_N_Discipl = programLayout_.rowMode;
     return program;
 }
 
