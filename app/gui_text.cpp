@@ -1,5 +1,7 @@
 #include "app/gui_text.h"
 
+#include <QFile>
+
 #include "report/page_renderer.h"
 #include "text/cp1251.h"
 #include "text/file_io.h"
@@ -58,13 +60,13 @@ QString refusedCharactersMessage(const QString& refused) {
         .arg(shown);
 }
 
+// File names are bytes in the locale's encoding; Qt knows which.
 QString pathToQString(const std::filesystem::path& path) {
-    return fromUtf8(pathToUtf8(path));
+    return QFile::decodeName(QByteArray::fromStdString(path.native()));
 }
 
 std::filesystem::path pathFromQString(const QString& path) {
-    const QByteArray utf8 = path.toUtf8();
-    return pathFromUtf8(std::string_view(utf8.constData(), static_cast<size_t>(utf8.size())));
+    return std::filesystem::path(QFile::encodeName(path).toStdString());
 }
 
 }  // namespace vellex

@@ -8,6 +8,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QFile>
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -368,7 +369,7 @@ void TMainForm::FormCreate(const MainFormOptions& options) {
 
     // A document named on the command line, opened as "Открыть..." opens it.
     if (!options.arguments.isEmpty() && !options.arguments.constFirst().isEmpty()) {
-        const QByteArray arg = options.arguments.constFirst().toUtf8();
+        const QByteArray arg = QFile::encodeName(options.arguments.constFirst());
         documentFileName_ = documentPathFromArgument(programDir_, arg.toStdString());
         std::error_code ec;
         // A file that cannot be read is not offered as the place to save to.
@@ -383,15 +384,19 @@ void TMainForm::FormCreate(const MainFormOptions& options) {
     markUnchanged();
     // Said over the window once it stands, so that the user knows which calibration is
     // in force.
-    if (!settingsWarnings.empty()) {
-        std::string text;
-        for (const std::string& w : settingsWarnings)
-            text += (text.empty() ? "" : "\n") + w;
-        QTimer::singleShot(0, this, [this, text] {
-            MessageForm::inform(this, MessageForm::Kind::Warning, QStringLiteral("Vellex"),
-                                fromUtf8(text));
-        });
-    }
+    warnOnceShown(settingsWarnings);
+}
+
+void TMainForm::warnOnceShown(const std::vector<std::string>& warnings) {
+    if (warnings.empty())
+        return;
+    std::string text;
+    for (const std::string& w : warnings)
+        text += (text.empty() ? "" : "\n") + w;
+    QTimer::singleShot(0, this, [this, text] {
+        MessageForm::inform(this, MessageForm::Kind::Warning, QStringLiteral("Vellex"),
+                            fromUtf8(text));
+    });
 }
 
 void TMainForm::buildMenus() {
@@ -1054,7 +1059,8 @@ bool TMainForm::restoreRecoveryCopy(const fs::path& copy) {
     // Read into a copy: a damaged file changes nothing.
     Document restored = doc_;
     std::string error;
-    if (!readDocument(copy, options, restored, &error)) {
+    std::vector<std::string> warnings;
+    if (!readDocument(copy, options, restored, &error, &warnings)) {
         showError(fromUtf8(error));
         return false;
     }
@@ -1069,6 +1075,7 @@ bool TMainForm::restoreRecoveryCopy(const fs::path& copy) {
     // Changed and unnamed: closing asks, saving asks for a name.
     baseline_ = before;
     updateTitle();
+    warnOnceShown(warnings);
     return true;
 }
 
@@ -1163,7 +1170,7 @@ bool TMainForm::openDocument(const fs::path& path, DocumentLayout layout, bool r
     // settings and the document as they were.
     std::string probe;
     std::string error;
-    if (!readWholeFile(path, probe, &error, kMaxDocumentBytes)) {
+    if (!readDocumentText(path, probe, &error)) {
         showError(fromUtf8(error));
         return false;
     }
@@ -1172,11 +1179,13 @@ bool TMainForm::openDocument(const fs::path& path, DocumentLayout layout, bool r
     if (!takeDocumentLayout(path, layout, rows86, read)) {
         return false;
     }
-    if (!readDocument(path, read, doc_, &error)) {
+    std::vector<std::string> warnings;
+    if (!readDocument(path, read, doc_, &error, &warnings)) {
         showError(fromUtf8(error));
         refreshFromDocument();
         return false;
     }
+    warnOnceShown(warnings);
     if (doc_.rowCount(Table::Disciplines) !=
         static_cast<int>(widgets_.tables[static_cast<size_t>(Table::Disciplines)].size())) {
         rebuildPage2Widgets();

@@ -218,6 +218,9 @@ class TMainForm final : public QMainWindow {
     void placeSignatureBlock(Page page);
     void showUserMessages(const UserMessages& messages);
     void showError(const QString& text);
+    // Warnings about what was read; shown after the current event, since the window may
+    // not stand yet.
+    void warnOnceShown(const std::vector<std::string>& warnings);
 
     Document doc_;
     Document baseline_;  // the document as last started, opened or saved

@@ -151,12 +151,12 @@ int main(int argc, char** argv) {
     // Without --ini the program's own "App.ini", when there is one, as the window reads it.
     const fs::path ownIni = mainSettingsPath(ownSettingsFolder());
     std::error_code ownEc;
-    if (!args.ini && fs::is_regular_file(ownIni, ownEc))
+    if (!args.ini && fs::exists(ownIni, ownEc))
         args.ini = pathToUtf8(ownIni);
     if (args.ini) {
         const fs::path ini = pathFromUtf8(*args.ini);
         std::error_code ec;
-        if (!fs::is_regular_file(ini, ec)) {
+        if (!fs::exists(ini, ec)) {
             fail("файл настроек «" + pathToUtf8(ini) + "» не найден.");
             return kExitFailed;
         }
@@ -164,7 +164,17 @@ int main(int argc, char** argv) {
         // Settings texts are CP1251; a folder name CP1251 cannot hold stays as it is.
         const auto dir = cp1251::fromUtf8(pathToUtf8(folder) + "/");
         settings.programDir = dir.ok() ? dir.bytes : pathToUtf8(folder) + "/";
-        readSettings(ini, true, settings);
+        // A file that is there but cannot be read would convert under the default
+        // layout settings and scramble the new file.
+        std::string readError;
+        if (!settingsFileReadable(ini, &readError)) {
+            fail(readError);
+            return kExitFailed;
+        }
+        std::vector<std::string> settingsWarnings;
+        readSettings(ini, true, settings, &settingsWarnings);
+        for (const std::string& w : settingsWarnings)
+            fail("предупреждение: " + w);
         std::string gradeError;
         grades = loadGradeList(folder, &gradeError);
         if (!gradeError.empty())
@@ -183,10 +193,13 @@ int main(int argc, char** argv) {
     options->gradeList = &grades;
     Document doc(settings.rowsPage2());
     std::string error;
-    if (!readDocument(in, *options, doc, &error)) {
+    std::vector<std::string> warnings;
+    if (!readDocument(in, *options, doc, &error, &warnings)) {
         fail(error);
         return kExitFailed;
     }
+    for (const std::string& w : warnings)
+        fail("предупреждение: " + w);
     // The new file and its settings file change together, as the window saves them; a
     // file in a layout other than the program's keeps its settings file, since its line
     // count alone cannot tell its edition or table order.

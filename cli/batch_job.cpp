@@ -84,11 +84,12 @@ bool layoutBatch(const PrintRequest& request, TReport& report, BatchResult& resu
     std::vector<std::string> settingsWarnings;
     if (!loadRequestSettings(request, settings, settingsRead, &settingsWarnings, error))
         return false;
+    Document group;
+    if (!openStartDocument(settings, settingsRead, request.templateDocument, group,
+                           &settingsWarnings, error))
+        return false;
     for (const std::string& w : settingsWarnings)
         log("предупреждение: " + w);
-    Document group;
-    if (!openStartDocument(settings, settingsRead, request.templateDocument, group, error))
-        return false;
     if (settings.SplitField.empty())
         return fail(error,
                     "Проверьте параметр «Разделитель полей» (SplitField): он не должен "

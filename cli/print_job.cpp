@@ -1,15 +1,16 @@
 #include "cli/print_job.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QFileInfo>
-#include <QPrinter>
-#include <QPrinterInfo>
 
+#include <cstdio>
 #include <system_error>
 
 #include "app/document.h"
 #include "report/overflow_check.h"
 #include "report/page_renderer.h"
+#include "report/print_queue.h"
 #include "report/report_json.h"
 #include "report/report_output.h"
 #include "storage/document_file.h"
@@ -29,7 +30,7 @@ namespace {
 std::filesystem::path defaultProgramDir() {
     const QString own = QCoreApplication::applicationDirPath();
     const bool writable = !own.isEmpty() && QFileInfo(own).isWritable();
-    return settingsFolder(pathFromUtf8(own.toStdString()), writable);
+    return settingsFolder(pathFromUtf8(QFile::encodeName(own).toStdString()), writable);
 }
 
 bool fail(std::string* error, std::string msg) {
@@ -76,9 +77,10 @@ bool loadRequestSettings(const PrintRequest& request, Settings& settings, bool& 
     // missing (the window then starts from the defaults too).
     if (request.settings && !std::filesystem::exists(iniPath, ec))
         return fail(error, "Файл настроек " + quoted(iniPath) + " не найден.");
-    // ... and must be readable: printing with default shifts instead would spoil a blank.
-    std::string probe;
-    if (request.settings && !readWholeFile(iniPath, probe, error, kMaxSmallFileBytes))
+    // ... and must be readable, and so must the program's own one when it is there:
+    // printing with default shifts instead would spoil a blank.
+    if ((request.settings || std::filesystem::exists(iniPath, ec)) &&
+        !settingsFileReadable(iniPath, error))
         return false;
 
     const auto dirText = cp1251::fromUtf8(pathToUtf8(iniPath.parent_path() / ""));
@@ -91,12 +93,13 @@ bool loadRequestSettings(const PrintRequest& request, Settings& settings, bool& 
 
 bool openStartDocument(Settings& settings, bool settingsRead,
                        const std::optional<std::filesystem::path>& document, Document& doc,
-                       std::string* error) {
+                       std::vector<std::string>* warnings, std::string* error) {
     applyStartupState(doc, settings, settingsRead, systemClock().today());
     if (!document)
         return true;
     std::error_code ec;
-    if (!std::filesystem::is_regular_file(*document, ec))
+    // A folder or a pipe of that name is there, but is no document: the reader says so.
+    if (!std::filesystem::exists(*document, ec))
         return fail(error, "Файл документа " + quoted(*document) + " не найден.");
     // The document is read, and printed, in the layout it was written with.
     DocumentOpenPlan plan = planDocumentOpen(*document, settings);
@@ -106,7 +109,7 @@ bool openStartDocument(Settings& settings, bool settingsRead,
     settings = std::move(plan.settings);
     if (ownSettings)
         applyReadSettings(doc, settings, true, true);
-    return readDocument(*document, plan.read, doc, error);
+    return readDocument(*document, plan.read, doc, error, warnings);
 }
 
 bool layoutRequest(const PrintRequest& request, TReport& report, std::vector<std::string>& warnings,
@@ -116,7 +119,7 @@ bool layoutRequest(const PrintRequest& request, TReport& report, std::vector<std
     if (!loadRequestSettings(request, settings, settingsRead, &warnings, error))
         return false;
     Document doc;
-    if (!openStartDocument(settings, settingsRead, request.document, doc, error))
+    if (!openStartDocument(settings, settingsRead, request.document, doc, &warnings, error))
         return false;
     return layoutSheet(request.sheet, doc, settings, request.options, report, error);
 }
@@ -147,15 +150,28 @@ bool runPrintRequest(const PrintRequest& request, std::vector<std::string>& warn
 
 bool outputReport(const TReport& report, const PrintRequest& request, std::string* error) {
     if (request.printer) {
-        const QString name = QString::fromStdString(*request.printer);
-        if (QPrinterInfo::printerInfo(name).isNull())
-            return fail(error, "Принтер «" + *request.printer + "» не найден.");
-        QPrinter printer(QPrinter::HighResolution);
-        printer.setPrinterName(name);
-        setupPrinter(printer);
-        printer.setCopyCount(request.copies);
-        printer.setDocName(QStringLiteral("Vellex"));
-        return printReport(report, printer, error, request.grid);
+        const std::string& printer = *request.printer;
+        // Asked before sending: a job that is refused or would wait must not pass for printed.
+        const QueueCheck queue = checkPrinterQueue(printer);
+        if (queue.state == QueueCheck::State::Refused)
+            return fail(error, queue.message);
+        // Nobody at a job without a window would notice it waiting for a stopped printer.
+        if (queue.state == QueueCheck::State::Stopped)
+            return fail(error, queue.message +
+                                   ". Задание не отправлено: запустите принтер (cupsenable " +
+                                   printer + ") и повторите печать.");
+        std::string pdf;
+        if (!renderReportPdf(report, pdf, error, request.grid))
+            return false;
+        const std::optional<std::filesystem::path>& source =
+            request.batchList ? request.batchList : request.document;
+        const std::string title = source ? pathToUtf8(source->filename()) : "Vellex";
+        int jobId = 0;
+        if (!submitPdf(printer, pdf, request.copies, title, jobId, error))
+            return false;
+        std::printf("%s\n", jobSentMessage(jobId, printer).c_str());
+        std::fflush(stdout);
+        return true;
     }
     if (request.format == OutputFormat::Json)
         return writeFileAtomically(*request.out, reportToJson(report), error);

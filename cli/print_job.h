@@ -28,9 +28,10 @@ bool loadRequestSettings(const PrintRequest& request, Settings& settings, bool& 
 // The document as the window has it right after start-up with `document` (if any) on its
 // command line. `settings` take the document's layout (and, with EachSaveSet on, its own
 // settings file), as the window switches to them; a file that fits no layout is refused.
+// What was read but changed (a field cut to its longest length) goes into `warnings`.
 bool openStartDocument(Settings& settings, bool settingsRead,
                        const std::optional<std::filesystem::path>& document, Document& doc,
-                       std::string* error);
+                       std::vector<std::string>* warnings, std::string* error);
 
 // Builds the sheet's page for the request: the settings and the document are opened
 // exactly as the window has them right after start-up with that document on its command

@@ -1,6 +1,7 @@
 #include "cli/print_request.h"
 
 #include <QCommandLineParser>
+#include <QFile>
 
 #include "text/file_io.h"
 
@@ -11,7 +12,7 @@ namespace {
 constexpr int kMaxCopies = 999;
 
 std::filesystem::path pathArg(const QString& value) {
-    return pathFromUtf8(value.toStdString());
+    return pathFromUtf8(QFile::encodeName(value).toStdString());
 }
 
 }  // namespace

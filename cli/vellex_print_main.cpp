@@ -42,13 +42,13 @@ int report(const std::string& message) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    // The command line is read before any window system is touched: help and mistakes
-    // need none, and must work where no display can be reached.
-    QStringList arguments;
-    for (int i = 1; i < argc; ++i)
-        arguments << QString::fromLocal8Bit(argv[i]);
+    chooseHeadlessPlatform();
+    qtHandler = qInstallMessageHandler(quietQtNotes);
+    QGuiApplication app(argc, argv);
+    // Qt decodes the arguments as it encodes file names back, so a name in the locale's
+    // encoding finds its file.
     std::string error;
-    const auto request = vellex::parsePrintRequest(arguments, &error);
+    const auto request = vellex::parsePrintRequest(QCoreApplication::arguments().mid(1), &error);
     if (!request) {
         report(error);
         return 2;
@@ -57,10 +57,6 @@ int main(int argc, char** argv) {
         std::fputs(vellex::printUsage().c_str(), stdout);
         return 0;
     }
-
-    chooseHeadlessPlatform();
-    qtHandler = qInstallMessageHandler(quietQtNotes);
-    QGuiApplication app(argc, argv);
     // Before anything is read: an output over an input would destroy it.
     if (!vellex::refuseOutputOverAnInput(*request, &error)) {
         report(error);

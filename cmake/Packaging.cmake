@@ -4,7 +4,10 @@
 include(GNUInstallDirs)
 
 if(VELLEX_BUILD_GUI)
-  install(TARGETS vellex vellex-print appconv RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+  install(TARGETS vellex RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+endif()
+if(VELLEX_BUILD_CLI)
+  install(TARGETS vellex-print appconv RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 endif()
 install(FILES ${CMAKE_SOURCE_DIR}/packaging/vellex.desktop
   DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
@@ -38,7 +41,7 @@ if(VELLEX_DPKG_SHLIBDEPS)
   set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 else()
   string(PREPEND CPACK_DEBIAN_PACKAGE_DEPENDS
-    "libqt6core6 (>= 6.4), libqt6gui6 (>= 6.4), libqt6widgets6 (>= 6.4), libqt6printsupport6 (>= 6.4), ")
+    "libqt6core6 (>= 6.4), libqt6gui6 (>= 6.4), libqt6widgets6 (>= 6.4), libqt6printsupport6 (>= 6.4), libcups2 (>= 2.4), ")
 endif()
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "cups-client, poppler-utils")
 set(CPACK_STRIP_FILES ON)

@@ -1,6 +1,7 @@
 #include "report/preview_dialog.h"
 
 #include <QComboBox>
+#include <QFile>
 #include <QFileDialog>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -19,6 +20,7 @@
 #include "app/screen_fit.h"
 #include "report/grid.h"
 #include "report/page_renderer.h"
+#include "report/print_queue.h"
 #include "report/report_output.h"
 #include "text/file_io.h"
 
@@ -121,12 +123,15 @@ PreviewDialog::PreviewDialog(const TReport& report, QWidget* parent)
         "при печати на чистый лист"));
     auto* exit = new QPushButton(QStringLiteral("Выход"), this);
     exit->setObjectName(QStringLiteral("exit"));
+    printStatus_ = new QLabel(this);
+    printStatus_->setObjectName(QStringLiteral("printStatus"));
 
     auto* bar = new QHBoxLayout;
     bar->addWidget(zoom_);
     bar->addWidget(print);
     bar->addWidget(pdf);
     bar->addWidget(grid_);
+    bar->addWidget(printStatus_);
     bar->addStretch(1);
     bar->addWidget(exit);
     // Before anything is printed: every entry that would be cut off on the blank.
@@ -239,12 +244,58 @@ void PreviewDialog::printClicked() {
         return;
     if (!confirmGridOnPaper())
         return;
-    std::string error;
-    if (!printReport(report_, printer_, &error, gridShown()))
-        showError(this, error);
+    PrintChoice choice;
+    if (printer_.outputFormat() == QPrinter::PdfFormat)
+        choice.file = printer_.outputFileName();
+    else
+        choice.printer = printer_.printerName();
+    choice.copies = printer_.copyCount();
+    if (dialog.printRange() == QAbstractPrintDialog::PageRange) {
+        // "1-2,4" where the dialog takes a list, otherwise its from..to.
+        for (const QPageRanges::Range& r : printer_.pageRanges().toRangeList())
+            choice.pages.ranges.emplace_back(r.from, r.to);
+        if (choice.pages.ranges.empty())
+            choice.pages = PageSelection::only(dialog.fromPage(), dialog.toPage());
+    } else if (dialog.printRange() == QAbstractPrintDialog::CurrentPage) {
+        choice.pages = PageSelection::only(view_->currentPage(), view_->currentPage());
+    }
+    print(choice);
     // The dialog may have changed the page setup; the preview follows the printer.
     setupPrinter(printer_);
     view_->updatePreview();
+}
+
+void PreviewDialog::print(const PrintChoice& choice) {
+    printStatus_->clear();
+    std::string error;
+    if (!choice.file.isEmpty()) {
+        if (!writeReportPdf(report_, pathFromUtf8(QFile::encodeName(choice.file).toStdString()),
+                            &error, gridShown(), choice.pages))
+            showError(this, error);
+        return;
+    }
+    const std::string printer = choice.printer.toStdString();
+    const QueueCheck queue = checkPrinterQueue(printer);
+    if (queue.state == QueueCheck::State::Refused) {
+        showError(this, queue.message);
+        return;
+    }
+    if (queue.state == QueueCheck::State::Stopped &&
+        !MessageForm::ask(this, QStringLiteral("Vellex"),
+                          QString::fromStdString(queue.message + ". Отправить задание?")))
+        return;
+    std::string pdf;
+    int jobId = 0;
+    if (!renderReportPdf(report_, pdf, &error, gridShown(), choice.pages) ||
+        !submitPdf(printer, pdf, choice.copies, "Vellex", jobId, &error)) {
+        showError(this, error);
+        return;
+    }
+    printStatus_->setText(QString::fromStdString(jobSentMessage(jobId, printer)));
+}
+
+QString PreviewDialog::printStatus() const {
+    return printStatus_->text();
 }
 
 bool PreviewDialog::confirmGridOnPaper() {
@@ -266,7 +317,7 @@ void PreviewDialog::savePdfClicked() {
     if (!path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive))
         path += QStringLiteral(".pdf");
     std::string error;
-    if (!writeReportPdf(report_, pathFromUtf8(path.toStdString()), &error, gridShown()))
+    if (!writeReportPdf(report_, pathFromUtf8(QFile::encodeName(path).toStdString()), &error, gridShown()))
         showError(this, error);
 }
 

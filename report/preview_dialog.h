@@ -7,8 +7,10 @@
 
 #include "report/overflow_check.h"
 #include "report/report.h"
+#include "report/report_output.h"
 
 class QComboBox;
+class QLabel;
 class QListWidget;
 class QPrintPreviewWidget;
 class QPushButton;
@@ -45,6 +47,19 @@ class PreviewDialog final : public QDialog {
     // The boxes listed as not fitting, in the list's order.
     const std::vector<OverflowBox>& overflows() const { return overflows_; }
 
+    // What the print dialog chose.
+    struct PrintChoice {
+        QString printer;  // the CUPS queue
+        QString file;     // "print to file": the PDF is written here instead
+        int copies = 1;
+        PageSelection pages;
+    };
+    // Sends the chosen pages as the PDF "Сохранить в PDF…" writes, after asking the queue
+    // whether it takes jobs. A job sent is named in the button bar (printStatus()); a
+    // refusal shows an error box.
+    void print(const PrintChoice& choice);
+    QString printStatus() const;
+
   protected:
     void done(int result) override;
 
@@ -59,6 +74,7 @@ class PreviewDialog final : public QDialog {
     QComboBox* zoom_ = nullptr;
     QPushButton* grid_ = nullptr;
     QListWidget* overflowList_ = nullptr;
+    QLabel* printStatus_ = nullptr;
     std::vector<OverflowBox> overflows_;
     bool gridOnPlainSheet_ = false;  // the user confirmed the grid goes onto a plain sheet
 };

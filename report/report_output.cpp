@@ -5,7 +5,6 @@
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QPrintEngine>
 #include <QPrinter>
 
 #include "report/grid.h"
@@ -21,24 +20,6 @@ QPageLayout fullPageA4() {
                        QPageLayout::Millimeter, QMarginsF(0, 0, 0, 0));
     layout.setMode(QPageLayout::FullPageMode);
     return layout;
-}
-
-// The CUPS options list of Qt's CUPS print engine (a private key of the engine; an
-// engine that does not know it ignores it). A full-sheet page must not be shrunk into
-// the printable area, or every entry misses its place on the blank.
-const auto kCupsOptionsKey = QPrintEngine::PrintEnginePropertyKey(0xfe00);
-
-void askCupsNotToScale(QPrinter& printer) {
-    QPrintEngine* engine = printer.printEngine();
-    if (!engine)
-        return;
-    QStringList options = engine->property(kCupsOptionsKey).toStringList();
-    const qsizetype at = options.indexOf(QStringLiteral("print-scaling"));
-    if (at >= 0 && at % 2 == 0 && at + 1 < options.size())
-        options[at + 1] = QStringLiteral("none");
-    else
-        options << QStringLiteral("print-scaling") << QStringLiteral("none");
-    engine->setProperty(kCupsOptionsKey, options);
 }
 
 }  // namespace
@@ -57,9 +38,18 @@ void setupPrinter(QPrinter& printer) {
     printer.setFullPage(true);
 }
 
-bool renderReportPdf(const TReport& report, std::string& pdf, std::string* error, bool grid) {
+bool renderReportPdf(const TReport& report, std::string& pdf, std::string* error, bool grid,
+                     PageSelection pages) {
     if (!prepareReport(report, error))
         return false;
+    bool any = false;
+    for (std::size_t i = 0; i < report.pages.size(); ++i)
+        any = any || pages.has(static_cast<int>(i) + 1);
+    if (!any) {
+        if (error)
+            *error = "В выбранном диапазоне нет ни одной страницы отчёта.";
+        return false;
+    }
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
     {
@@ -71,9 +61,13 @@ bool renderReportPdf(const TReport& report, std::string& pdf, std::string* error
                 *error = "Не удалось начать создание PDF.";
             return false;
         }
+        bool first = true;
         for (std::size_t i = 0; i < report.pages.size(); ++i) {
-            if (i > 0)
+            if (!pages.has(static_cast<int>(i) + 1))
+                continue;
+            if (!first)
                 writer.newPage();
+            first = false;
             renderPage(*report.pages[i], painter);
             if (grid)
                 drawMillimetreGrid(painter);
@@ -85,50 +79,11 @@ bool renderReportPdf(const TReport& report, std::string& pdf, std::string* error
 }
 
 bool writeReportPdf(const TReport& report, const std::filesystem::path& path, std::string* error,
-                    bool grid) {
+                    bool grid, PageSelection pages) {
     std::string pdf;
-    if (!renderReportPdf(report, pdf, error, grid))
+    if (!renderReportPdf(report, pdf, error, grid, pages))
         return false;
     return writeFileAtomically(path, pdf, error);
-}
-
-bool printReport(const TReport& report, QPrinter& printer, std::string* error, bool grid) {
-    if (!prepareReport(report, error))
-        return false;
-    // Keep what a dialog chose (printer, copies, range), force the page geometry.
-    printer.setResolution(kOutputDpi);
-    printer.setPageSize(QPageSize(QPageSize::A4));
-    printer.setPageOrientation(QPageLayout::Portrait);
-    printer.setFullPage(true);
-    askCupsNotToScale(printer);
-    QPainter painter;
-    if (!painter.begin(&printer)) {
-        if (error)
-            *error = "Не удалось начать печать на принтере «" +
-                     printer.printerName().toStdString() + "».";
-        return false;
-    }
-    // The page range of the dialog: pages outside it are skipped.
-    const int from = printer.fromPage();
-    const int to = printer.toPage();
-    bool first = true;
-    for (std::size_t i = 0; i < report.pages.size(); ++i) {
-        const int number = static_cast<int>(i) + 1;
-        if (from > 0 && (number < from || (to > 0 && number > to)))
-            continue;
-        if (!first)
-            printer.newPage();
-        first = false;
-        renderPage(*report.pages[i], painter);
-        if (grid)
-            drawMillimetreGrid(painter);
-    }
-    if (!painter.end()) {
-        if (error)
-            *error = "Печать прервана: принтер не принял задание.";
-        return false;
-    }
-    return true;
 }
 
 }  // namespace vellex

@@ -9,6 +9,10 @@ packages=(
   fonts-liberation fontconfig
   libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev
   poppler-utils desktop-file-utils dpkg-dev
+  # Printing goes through libcups; the tests start their own cupsd (cups-daemon) with
+  # queues made by lpadmin (cups-client) that pass the PDF through gziptoany
+  # (cups-core-drivers).
+  libcups2-dev cups-daemon cups-client cups-core-drivers
   clang libclang-rt-14-dev
 )
 

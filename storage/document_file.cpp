@@ -7,6 +7,7 @@
 #include <string_view>
 #include <system_error>
 
+#include "report/field_captions.h"
 #include "storage/settings.h"
 #include "text/file_io.h"
 #include "text/line_cursor.h"
@@ -15,6 +16,20 @@ namespace vellex {
 namespace {
 
 namespace fs = std::filesystem;
+
+// A line longer than any field may be, found while reading.
+struct CutField {
+    std::string role;  // the field as the page model names it
+    int line = 0;
+    std::size_t length = 0;
+};
+
+std::string cutFieldWarning(const fs::path& path, const CutField& cut) {
+    return "Документ «" + pathToUtf8(path) + "», строка " + std::to_string(cut.line) + ": поле «" +
+           fieldCaption(cut.role) + "» длиннее " + std::to_string(kMaxFieldChars) + " символов (" +
+           std::to_string(cut.length) + "): прочитаны первые " + std::to_string(kMaxFieldChars) +
+           ". Файл не изменится, пока документ не сохранён.";
+}
 
 // Which variants of the file a block line belongs to.
 enum class When : std::uint8_t {
@@ -237,11 +252,16 @@ class LineReader final {
 
     std::string_view next() {
         std::string_view line;
+        ++number_;
         return cursor_.next(line) ? line : std::string_view();
     }
 
+    // The line number of the line `next` returned last, counted from 1.
+    int number() const { return number_; }
+
   private:
     LineCursor cursor_;
+    int number_ = 0;
 };
 
 class BlockReader final {
@@ -249,13 +269,19 @@ class BlockReader final {
     BlockReader(std::string_view text, const DocumentReadOptions& o, Document& doc)
         : lines_(text), options_(o), doc_(doc) {}
 
+    // Fields cut to kMaxFieldChars, in file order.
+    const std::vector<CutField>& cutFields() const { return cut_; }
+
     void read(const Item& item) {
         if (!applies(item.when, options_.layout, options_.format.vellexVersion))
             return;
         switch (item.kind) {
             case Kind::Fields:
                 for (int f = static_cast<int>(item.first); f <= static_cast<int>(item.last); ++f) {
-                    doc_.setText(static_cast<Field>(f), std::string(lines_.next()));
+                    const auto field = static_cast<Field>(f);
+                    doc_.setText(field, fieldText(lines_.next(), [field] {
+                                     return std::string(fieldName(field));
+                                 }));
                 }
                 break;
             case Kind::TrialChoice: {
@@ -286,8 +312,21 @@ class BlockReader final {
     }
 
     void readCell(Table t, int row, Column c) {
-        const std::string_view line = lines_.next();
-        doc_.setCell(t, row, c, c == Column::Value ? gradeText(line) : std::string(line));
+        const std::string line = fieldText(lines_.next(), [t, row, c] {
+            return std::string(tableName(t)) + " row " + std::to_string(row) + " " +
+                   std::string(columnName(c));
+        });
+        doc_.setCell(t, row, c, c == Column::Value ? gradeText(line) : line);
+    }
+
+    // No box shows more than a few hundred characters: a longer line is damage, and
+    // keeping it whole would only make every layout of it slow.
+    template <typename Role>
+    std::string fieldText(std::string_view line, Role role) {
+        if (line.size() <= kMaxFieldChars)
+            return std::string(line);
+        cut_.push_back({role(), lines_.number(), line.size()});
+        return std::string(line.substr(0, kMaxFieldChars));
     }
 
     std::string gradeText(std::string_view line) const {
@@ -308,6 +347,7 @@ class BlockReader final {
     LineReader lines_;
     const DocumentReadOptions& options_;
     Document& doc_;
+    std::vector<CutField> cut_;
 };
 
 class BlockWriter final {
@@ -378,11 +418,7 @@ int page2RowsAfterRead(const DocumentReadOptions& options) {
     return rows;
 }
 
-bool readDocument(const fs::path& path, const DocumentReadOptions& options, Document& doc,
-                  std::string* error) {
-    std::string text;
-    // Not checked for UTF-8: a document is written by this program, and a saved document
-    // that happened to be valid UTF-8 must still open. NUL bytes are no document at all.
+bool readDocumentText(const fs::path& path, std::string& text, std::string* error) {
     if (!readWholeFile(path, text, error, kMaxDocumentBytes))
         return false;
     if (text.find('\0') != std::string::npos) {
@@ -391,6 +427,21 @@ bool readDocument(const fs::path& path, const DocumentReadOptions& options, Docu
                      "» не прочитан: в нём есть нулевые байты, это не текст.";
         return false;
     }
+    // Only UTF-8 that spells Russian letters is refused: a document this program saved
+    // must open even in the odd case that its other bytes happen to be valid UTF-8.
+    if (looksLikeUtf8(text, true)) {
+        if (error)
+            *error = utf8FileMessage(path);
+        return false;
+    }
+    return true;
+}
+
+bool readDocument(const fs::path& path, const DocumentReadOptions& options, Document& doc,
+                  std::string* error, std::vector<std::string>* warnings) {
+    std::string text;
+    if (!readDocumentText(path, text, error))
+        return false;
 
     // Read into a copy so that nothing changes unless the whole read succeeds.
     Document copy = doc;
@@ -404,6 +455,10 @@ bool readDocument(const fs::path& path, const DocumentReadOptions& options, Docu
             reader.read(item);
     }
     doc = std::move(copy);
+    if (warnings) {
+        for (const CutField& cut : reader.cutFields())
+            warnings->push_back(cutFieldWarning(path, cut));
+    }
     return true;
 }
 

@@ -47,13 +47,22 @@ struct DocumentReadOptions {
 // The page-2 row count a read will leave in the document.
 int page2RowsAfterRead(const DocumentReadOptions& options);
 
+// The file's text, refused as readDocument refuses it (too large, not a regular file, NUL
+// bytes, UTF-8 with Russian letters); `error` names the file and the cause.
+bool readDocumentText(const std::filesystem::path& path, std::string& text, std::string* error);
+
+// The longest text a field keeps when read: far more than any box on a blank can show.
+inline constexpr std::size_t kMaxFieldChars = 2000;
+
 // Reads the file into `doc`. Every field the layout covers is overwritten (a short file
 // empties the fields it does not reach); memos, flags and the other choices stay.
 // When the file cannot be read, returns false, leaves `doc` exactly as it was and puts a
 // Russian message with the file name and the cause into `error`: among them a file over
-// 4 MB, one that is not a regular file, and binary data (NUL bytes).
+// 4 MB, one that is not a regular file, binary data (NUL bytes) and UTF-8 text.
+// A line longer than kMaxFieldChars is cut to that length; `warnings` then gets a Russian
+// line naming the file, the line and the field.
 bool readDocument(const std::filesystem::path& path, const DocumentReadOptions& options,
-                  Document& doc, std::string* error);
+                  Document& doc, std::string* error, std::vector<std::string>* warnings = nullptr);
 
 // The file text of `doc` in the current layout. The page-2 table is written with the rows
 // the document has. Line breaks inside a text (which a field never holds) are written as

@@ -4,14 +4,13 @@
 #include <system_error>
 
 #include "app/document.h"
+#include "storage/document_file.h"
 #include "text/file_io.h"
 
 namespace vellex {
 namespace {
 
 namespace fs = std::filesystem;
-
-constexpr std::uintmax_t kMaxFileBytes = 256u * 1024u * 1024u;
 
 // Page-2 row counts of the row modes, and the 86 rows some 4.1.2 files hold.
 constexpr std::array kModeRows = {54, 58, 62, 94};
@@ -115,18 +114,12 @@ DocumentOpenPlan planDocumentOpen(const fs::path& path, const Settings& current,
     DocumentOpenPlan plan;
     plan.settings = current;
 
-    std::error_code ec;
-    const auto size = fs::file_size(path, ec);
-    if (!ec && size > kMaxFileBytes) {
-        plan.error =
-            "Не удалось открыть файл " + quoted(path) + ": файл слишком велик для документа.";
-        return plan;
-    }
     std::string text;
-    if (!readWholeFile(path, text, &plan.error))
+    if (!readDocumentText(path, text, &plan.error))
         return plan;
     const int found = countDocumentLines(text);
 
+    std::error_code ec;
     // The file's own settings say how it was written; the count below checks them.
     if (const auto companion = companionSettingsPath(path);
         companion && fs::is_regular_file(*companion, ec)) {

@@ -33,6 +33,9 @@ class IniFile final {
     void setValue(std::string_view section, std::string_view key, std::string_view value);
 
     const std::vector<std::string>& lines() const { return lines_; }
+    bool hasSection(std::string_view section) const {
+        return findSection(section) != std::string::npos;
+    }
 
   private:
     bool hadByteOrderMark_ = false;

@@ -148,11 +148,38 @@ bool readSettings(const fs::path& path, bool mainFile, Settings& s,
                   std::vector<std::string>* warnings) {
     std::string text;
     std::error_code ec;
-    if (!fs::is_regular_file(path, ec) || !readWholeFile(path, text, nullptr)) {
+    const ReadNotes notes{path, warnings};
+    std::string error;
+    if (!fs::exists(path, ec) || !readWholeFile(path, text, &error, kMaxSmallFileBytes)) {
+        // A missing file is a first start; one that is there but unreadable is said.
+        if (!error.empty() && warnings)
+            warnings->push_back(error + " Действуют настройки по умолчанию.");
         takeFallbackDefaults(mainFile, s);
         return false;
     }
-    readKeys(IniFile::parse(text), mainFile, s, ReadNotes{path, warnings});
+    const IniFile ini = IniFile::parse(text);
+    if (looksLikeUtf8(text.substr(ini.hadByteOrderMark() ? 3 : 0), true))
+        notes.add(
+            "он в кодировке UTF-8, а читается как Windows-1251: русские тексты и пути в "
+            "нём будут искажены. Сохраните его в кодировке Windows-1251.");
+    if (!ini.hasSection("Settings") && !ini.hasSection("Program") && !ini.hasSection("Adjust"))
+        notes.add(
+            "в нём нет разделов [Settings], [Program] и [Adjust]; действуют настройки по "
+            "умолчанию.");
+    readKeys(ini, mainFile, s, notes);
+    return true;
+}
+
+bool settingsFileReadable(const fs::path& path, std::string* error) {
+    std::string text;
+    if (!readWholeFile(path, text, error, kMaxSmallFileBytes))
+        return false;
+    if (text.find('\0') != std::string::npos) {
+        if (error)
+            *error = "Файл настроек «" + pathToUtf8(path) +
+                     "» не прочитан: в нём есть нулевые байты, это не текст.";
+        return false;
+    }
     return true;
 }
 

@@ -182,6 +182,10 @@ struct Settings {
 #undef VELLEX_SETTING_MEMBER_Align
 #undef VELLEX_SETTING_MEMBER_AlignRight
 
+// Whether `path` can serve as a settings file at all: a regular file within 1 MB without
+// NUL bytes. Otherwise `error` says why, naming the file.
+bool settingsFileReadable(const std::filesystem::path& path, std::string* error);
+
 // Reads a settings file into `s`. `mainFile` is true for "App.ini": only then is
 // EachSaveSet read (a per-document file never changes it). A missing key, or an integer
 // key whose text is not a number, takes the table default.

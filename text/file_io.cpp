@@ -32,10 +32,15 @@ std::string megabytes(std::size_t bytes) {
     return std::to_string(bytes >> 20) + " МБ";
 }
 
+}  // namespace
+
 // Windows-1251 letters are almost never valid UTF-8 (a letter byte is followed by another
 // letter, not by a continuation byte): valid UTF-8 with multi-byte characters is UTF-8.
-bool isUtf8BeyondAscii(std::string_view s) {
+bool looksLikeUtf8(std::string_view s, bool russianOnly) {
+    if (s.starts_with("\xEF\xBB\xBF"))
+        return true;
     bool beyondAscii = false;
+    bool russian = false;
     for (std::size_t i = 0; i < s.size();) {
         const auto c = static_cast<unsigned char>(s[i]);
         std::size_t more;
@@ -55,11 +60,22 @@ bool isUtf8BeyondAscii(std::string_view s) {
             if (i + k >= s.size() || (static_cast<unsigned char>(s[i + k]) & 0xC0) != 0x80)
                 return false;
         }
+        if (more == 1) {
+            // А…я, Ё and ё: U+0410…U+044F, U+0401, U+0451.
+            const unsigned code = (c & 0x1Fu) << 6 | (static_cast<unsigned char>(s[i + 1]) & 0x3Fu);
+            russian = russian || (code >= 0x410 && code <= 0x44F) || code == 0x401 || code == 0x451;
+        }
         beyondAscii = true;
         i += more + 1;
     }
-    return beyondAscii;
+    return russianOnly ? russian : beyondAscii;
 }
+
+std::string utf8FileMessage(const fs::path& path) {
+    return "Файл " + quoted(path) + " в кодировке UTF-8; сохраните его в кодировке Windows-1251.";
+}
+
+namespace {
 
 // A temporary file is named "<prefix><pid>-<random>". It is a leftover when the process
 // that wrote it no longer runs, when it is older than any save takes, or when it comes
@@ -231,9 +247,8 @@ bool readTextFile(const fs::path& path, std::string& out, std::string* error,
     std::string cause;
     if (out.find('\0') != std::string::npos) {
         cause = "Файл " + quoted(path) + " не прочитан: в нём есть нулевые байты, это не текст.";
-    } else if (out.starts_with("\xEF\xBB\xBF") || isUtf8BeyondAscii(out)) {
-        cause =
-            "Файл " + quoted(path) + " в кодировке UTF-8; сохраните его в кодировке Windows-1251.";
+    } else if (looksLikeUtf8(out)) {
+        cause = utf8FileMessage(path);
     } else {
         return true;
     }

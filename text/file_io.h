@@ -25,6 +25,13 @@ inline constexpr std::size_t kMaxAnyFileBytes = std::size_t{256} << 20;
 bool readWholeFile(const std::filesystem::path& path, std::string& out, std::string* error,
                    std::size_t maxBytes = kMaxAnyFileBytes);
 
+// Text that is UTF-8 rather than Windows-1251: a UTF-8 byte order mark, or valid UTF-8 with
+// characters past ASCII (Windows-1251 text with two letters in a row is never valid UTF-8).
+// `russianOnly`: only valid UTF-8 that holds Russian letters counts.
+bool looksLikeUtf8(std::string_view text, bool russianOnly = false);
+// "Файл «…» в кодировке UTF-8; сохраните его в кодировке Windows-1251."
+std::string utf8FileMessage(const std::filesystem::path& path);
+
 // readWholeFile for the program's text files, which are Windows-1251: text that is UTF-8
 // (valid UTF-8 with letters past ASCII, or a UTF-8 byte order mark) and text with NUL
 // bytes are refused with the cause instead of being read as garbage.

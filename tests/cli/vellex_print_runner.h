@@ -34,12 +34,15 @@ class VellexPrint : public testing::Test {
   protected:
     void SetUp() override { chmod(runtime_.path().c_str(), 0700); }
 
-    // `environment`: further VAR=value words, e.g. a display that cannot be reached.
-    PrintRun run(const std::vector<std::string>& args, const std::string& environment = {}) {
+    // `environment`: further VAR=value words, e.g. a display that cannot be reached;
+    // `prefix`: a command the program runs under (e.g. "timeout 60"); `program`: the
+    // program beside vellex-print to run instead.
+    PrintRun run(const std::vector<std::string>& args, const std::string& environment = {},
+                 const std::string& prefix = {}, const std::string& program = "vellex-print") {
         std::string cmd = "env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM XDG_RUNTIME_DIR=" +
                           quote(runtime_.path().string()) +
                           " VELLEX_PROGRAM_DIR=" + quote(programDir_.path().string()) + " " +
-                          environment + " " + quote(binDir() + "/vellex-print");
+                          environment + " " + prefix + " " + quote(binDir() + "/" + program);
         for (const auto& a : args)
             cmd += " " + quote(a);
         const auto out = dir_ / "stdout", err = dir_ / "stderr";

@@ -2,7 +2,6 @@
 
 #include <QGuiApplication>
 #include <QPdfWriter>
-#include <QPrinter>
 
 #include <sys/stat.h>
 #include <cstdio>
@@ -206,24 +205,43 @@ TEST_F(Render, FontsAreEmbedded) {
     EXPECT_GE(listed, 2);
 }
 
-TEST_F(Render, PrinterInFullPageModeMatchesThePdf) {
-    box(0, 0, 300, 30, "Край");
-    box(350, 700, 300, 30, "Середина", 2);
-    const auto pdfWords = render();
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    const auto printed = dir_ / "printed.pdf";
-    printer.setOutputFileName(QString::fromStdString(printed.string()));
-    setupPrinter(printer);
-    std::string error;
-    ASSERT_TRUE(printReport(report_, printer, &error)) << error;
-    const auto paperWords = wordsOf(printed);
-    ASSERT_EQ(paperWords.size(), pdfWords.size());
-    for (std::size_t i = 0; i < pdfWords.size(); ++i) {
-        EXPECT_EQ(paperWords[i].text, pdfWords[i].text);
-        EXPECT_NEAR(paperWords[i].xMin, pdfWords[i].xMin, 0.05) << pdfWords[i].text;
-        EXPECT_NEAR(paperWords[i].yMin, pdfWords[i].yMin, 0.05) << pdfWords[i].text;
+// A printer is sent only the pages chosen in the print dialog, each where it is on its own.
+TEST_F(Render, ChosenPagesAreTheReportsPages) {
+    box(0, 0, 300, 30, "Первая");
+    for (const char* text : {"Вторая", "Третья"}) {
+        TTextBox* b = addTextBox(addPage(report_));
+        setBounds(*b, 350, 700, 300, 30);
+        setText(*b, cp(text));
     }
+    const auto whole = render();
+    const struct {
+        PageSelection pages;
+        std::vector<std::string> words;
+    } cases[] = {
+        {PageSelection::only(2, 2), {"Вторая"}},
+        {PageSelection{{{1, 1}, {3, 3}}}, {"Первая", "Третья"}},
+        {PageSelection::only(2, 9), {"Вторая", "Третья"}},
+    };
+    for (const auto& c : cases) {
+        const auto chosen = dir_ / "chosen.pdf";
+        std::string error;
+        ASSERT_TRUE(writeReportPdf(report_, chosen, &error, false, c.pages)) << error;
+        const auto words = wordsOf(chosen);
+        ASSERT_EQ(words.size(), c.words.size()) << c.words[0];
+        for (std::size_t i = 0; i < words.size(); ++i) {
+            EXPECT_EQ(words[i].text, c.words[i]);
+            EXPECT_NEAR(words[i].xMin, find(whole, c.words[i]).xMin, 0.05);
+            EXPECT_NEAR(words[i].yMin, find(whole, c.words[i]).yMin, 0.05);
+        }
+        EXPECT_EQ(run("pdfinfo '" + chosen.string() + "' | awk '/^Pages:/ {print $2}'"),
+                  std::to_string(c.words.size()) + "\n");
+    }
+
+    std::string error;
+    EXPECT_FALSE(
+        writeReportPdf(report_, dir_ / "none.pdf", &error, false, PageSelection::only(4, 5)));
+    EXPECT_EQ(error, "В выбранном диапазоне нет ни одной страницы отчёта.");
+    EXPECT_FALSE(std::filesystem::exists(dir_ / "none.pdf"));
 }
 
 TEST_F(Render, ReportThatCannotBePreparedWritesNothing) {

@@ -10,6 +10,7 @@
 #include "app/grade_list.h"
 #include "storage/settings.h"
 #include "tests/support/test_support.h"
+#include "text/cp1251.h"
 
 namespace vellex {
 namespace {
@@ -384,16 +385,62 @@ TEST(DocumentDamaged, BinaryAndHugeFilesAreRefused) {
         binary += static_cast<char>((i * 2654435761u) >> 24);
     test::writeFile(dir / "bin.app", binary);
     test::writeFile(dir / "huge.app", std::string(50u << 20, 'x'));
+    const std::string lines = documentFileText(filledDocument(54), {});
+    // The same document saved by another editor as UTF-8, with and without a BOM.
+    test::writeFile(dir / "utf8.app", cp1251::toUtf8(lines));
+    test::writeFile(dir / "bom.app", "\xEF\xBB\xBF" + lines);
     Document doc = filledDocument(54);
     const std::string before = documentFileText(doc, {});
     for (const auto& [file, cause] :
-         {std::pair{"bin.app", "нулевые байты"}, std::pair{"huge.app", "слишком большой"}}) {
+         {std::pair{"bin.app", "нулевые байты"}, std::pair{"huge.app", "слишком большой"},
+          std::pair{"utf8.app", "в кодировке UTF-8"}, std::pair{"bom.app", "в кодировке UTF-8"}}) {
         std::string err;
         EXPECT_FALSE(readDocument(dir / file, {}, doc, &err));
         EXPECT_NE(err.find(file), std::string::npos) << err;
         EXPECT_NE(err.find(cause), std::string::npos) << err;
         EXPECT_EQ(documentFileText(doc, {}), before);
     }
+    // Saved text whose only bytes past ASCII happen to form UTF-8 that is no Russian
+    // ("Ж¸" is U+01B8) still opens: it is what the program wrote.
+    test::writeFile(dir / "odd.app", test::cp("Ж") + "\xB8\r\n");
+    std::string err;
+    EXPECT_TRUE(readDocument(dir / "odd.app", {}, doc, &err)) << err;
+}
+
+// A line no box could show is cut to the longest field on reading, and the warning names
+// the file, the line and the field, whether it is a field or a table cell.
+TEST(DocumentDamaged, OverlongLinesAreCutWithAWarningNamingTheField) {
+    test::TempDir dir;
+    Document doc = filledDocument(54);
+    std::vector<std::string> lines = splitLines(documentFileText(doc, {}));
+    const std::size_t town = 1;  // edTownDiplom, after the upper town line
+    // Column-wise tables: the hours of row 1 follow the 54 names.
+    const auto name1 = std::find(lines.begin(), lines.end(), "Disciplines" + test::cp(" имя 1"));
+    ASSERT_NE(name1, lines.end());
+    const auto cell = static_cast<std::size_t>(name1 - lines.begin()) + 54;
+    ASSERT_EQ(lines[cell], "2");
+    lines[town] = std::string(kMaxFieldChars + 1, 'a');
+    lines[cell] = std::string(3 << 20, '7');
+    std::string text;
+    for (const std::string& l : lines)
+        text += l + "\r\n";
+    test::writeFile(dir / "long.app", text);
+
+    std::string err;
+    std::vector<std::string> warnings;
+    ASSERT_TRUE(readDocument(dir / "long.app", {}, doc, &err, &warnings)) << err;
+    EXPECT_EQ(doc.text(Field::edTownDiplom), std::string(kMaxFieldChars, 'a'));
+    EXPECT_EQ(doc.cell(Table::Disciplines, 1, Column::AudTime), std::string(kMaxFieldChars, '7'));
+    EXPECT_EQ(doc.text(Field::edSchoolDiplom1), lines[town + 1]) << "the next line stays put";
+    ASSERT_EQ(warnings.size(), 2u);
+    for (const auto& [warning, mention] : {std::pair{warnings[0], "строка 2: поле «"},
+                                           std::pair{warnings[1], "Дисциплины, строка 1, часы"}}) {
+        EXPECT_NE(warning.find("long.app"), std::string::npos) << warning;
+        EXPECT_NE(warning.find(mention), std::string::npos) << warning;
+        EXPECT_NE(warning.find("первые 2000"), std::string::npos) << warning;
+    }
+    EXPECT_NE(warnings[1].find("строка " + std::to_string(cell + 1)), std::string::npos)
+        << warnings[1];
 }
 
 TEST(DocumentOpenFailure, MessageNamesTheCauseAndTheDocumentStays) {

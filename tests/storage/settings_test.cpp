@@ -88,6 +88,40 @@ TEST(SettingsDamaged, AByteOrderMarkIsSkippedWithAWarning) {
     EXPECT_EQ(text.rfind("\xEF\xBB\xBF", 0), std::string::npos);
 }
 
+// A settings file that is there but gives nothing (a folder, binary data, another
+// program's INI) must not pass for the calibration in force without a word.
+TEST(SettingsDamaged, AFileThatGivesNoSettingsIsSaid) {
+    test::TempDir dir;
+    std::filesystem::create_directory(dir / "folder.ini");
+    test::writeFile(dir / "garbage.ini", std::string("\x01\x7f binary \x00 data\r\n", 20));
+    test::writeFile(dir / "other.ini", "[Main]\r\nDeltaX1=9\r\n");
+    test::writeFile(dir / "fine.ini", "[Settings]\r\nDeltaX1=9\r\n");
+    // Edited in a UTF-8 editor: the numbers are read, the folder name would be garbled.
+    test::writeFile(dir / "utf8.ini", "[Settings]\r\nDeltaX1=9\r\nPath2CSV=/home/Документы/\r\n");
+    for (const auto& [file, cause] :
+         {std::pair{"folder.ini", "это папка"}, std::pair{"garbage.ini", "нет разделов"},
+          std::pair{"other.ini", "нет разделов"}, std::pair{"fine.ini", ""},
+          std::pair{"utf8.ini", "в кодировке UTF-8"}}) {
+        Settings s;
+        std::vector<std::string> warnings;
+        readSettings(dir / file, true, s, &warnings);
+        const bool keysRead =
+            std::string_view(file) == "fine.ini" || std::string_view(file) == "utf8.ini";
+        EXPECT_EQ(s.DeltaX1, keysRead ? 9 : Settings{}.DeltaX1) << file;
+        if (std::string_view(cause).empty()) {
+            EXPECT_TRUE(warnings.empty()) << file;
+            continue;
+        }
+        ASSERT_EQ(warnings.size(), 1u) << file;
+        EXPECT_NE(warnings[0].find(file), std::string::npos) << warnings[0];
+        EXPECT_NE(warnings[0].find(cause), std::string::npos) << warnings[0];
+    }
+    std::string error;
+    EXPECT_FALSE(settingsFileReadable(dir / "garbage.ini", &error));
+    EXPECT_NE(error.find("нулевые байты"), std::string::npos) << error;
+    EXPECT_TRUE(settingsFileReadable(dir / "utf8.ini", &error));
+}
+
 INSTANTIATE_TEST_SUITE_P(Rows, SettingsIntegerText,
                          ::testing::Values(ValueCase{"-12", -12}, ValueCase{" 20 ", 20},
                                            ValueCase{"+3", 3}, ValueCase{"12px", 17},
