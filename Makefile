@@ -3,12 +3,14 @@ PRESET ?= release
 BUILD_DIR := build/$(PRESET)
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
-# Extra ctest arguments (for example a label filter); empty by default.
-CTEST_ARGS ?=
+# Extra cmake arguments at configure time (CI adds -DVELLEX_WERROR=ON).
+CMAKE_ARGS ?=
+# Extra ctest arguments; the package test builds the .deb, so only `make package-test` runs it.
+CTEST_ARGS ?= -LE package
 # Seconds each fuzz target runs in `make fuzz`.
 FUZZ_SECONDS ?= 20
 
-.PHONY: all deps configure build run test asan fuzz ci clean format
+.PHONY: all deps configure build run test asan fuzz ci clean format format-check core package-test
 
 all: build
 
@@ -16,7 +18,7 @@ deps:
 	bash scripts/install-deps.sh
 
 configure: deps
-	cmake --preset $(PRESET)
+	cmake --preset $(PRESET) $(CMAKE_ARGS)
 
 build: configure
 	cmake --build $(BUILD_DIR) -j $(JOBS)
@@ -38,19 +40,36 @@ asan:
 fuzz: deps
 	bash scripts/fuzz-smoke.sh $(FUZZ_SECONDS)
 
-# What CI runs: release build and suite, the suite under the sanitizers, the fuzz smoke run.
-ci:
-	$(MAKE) test
+# The core and the command line without the window (no Qt Widgets), with their tests.
+core:
+	$(MAKE) test PRESET=core
+
+# What CI runs: formatting, the release build and suite with warnings as errors, the build
+# without the window, the package, the suite under the sanitizers, the fuzz smoke run.
+ci: deps format-check
+	$(MAKE) test CMAKE_ARGS=-DVELLEX_WERROR=ON
+	$(MAKE) core CMAKE_ARGS=-DVELLEX_WERROR=ON
+	$(MAKE) package-test
 	$(MAKE) asan
 	$(MAKE) fuzz
 
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i
 
+format-check:
+	git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run --Werror
+
 clean:
 	rm -rf build
 
-# The Debian package of the release build: build/release/vellex_<version>_<arch>.deb.
+# The Debian package, built with Debian's own flags: build/package/vellex_<version>_<arch>.deb.
 .PHONY: package
-package: build
-	cd $(BUILD_DIR) && cpack -G DEB
+package: deps
+	CPPFLAGS="$$(dpkg-buildflags --get CPPFLAGS)" CXXFLAGS="$$(dpkg-buildflags --get CXXFLAGS)" \
+	  LDFLAGS="$$(dpkg-buildflags --get LDFLAGS)" cmake --preset package $(CMAKE_ARGS)
+	cmake --build build/package -j $(JOBS)
+	cd build/package && cpack -G DEB
+
+# The package test alone: builds the .deb into a scratch folder and checks what it holds.
+package-test: build
+	ctest --test-dir $(BUILD_DIR) --output-on-failure -L package

@@ -12,6 +12,6 @@ public:
 };
 
 // The version the title bar and the About box show.
-inline constexpr const char* kProgramVersion = "5.0.2.373";
+inline constexpr const char* kProgramVersion = VELLEX_VERSION;  // from project() in CMake
 
 }  // namespace vellex

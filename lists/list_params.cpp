@@ -45,23 +45,6 @@ DateFormatOffer readDateFormats(const std::filesystem::path& programDir,
     return offerDateFormats(std::nullopt, currentFormat);
 }
 
-std::span<const std::string_view> standardDateFormats() {
-    static constexpr std::string_view kFormats[] = {
-        "dd.mm.yy", "dd.mm.yyyy", "d.m.yy", "d.m.yyyy", "mm.dd.yyyy", "yyyy.mm.dd",
-    };
-    return kFormats;
-}
-
-bool writeDateFormats(const std::filesystem::path& programDir,
-                      const std::vector<std::string>& formats, std::string* error) {
-    std::string data;
-    for (const std::string& f : formats) {
-        data += f;
-        data += "\r\n";
-    }
-    return writeFileAtomically(programDir / kDateFormatsFileName, data, error);
-}
-
 void applyListParams(Settings& settings, std::string separator, std::string birthDayFormat) {
     settings.SplitField = std::move(separator);
     settings.DateFormatBirthDay = std::move(birthDayFormat);

@@ -2,7 +2,6 @@
 
 #include <filesystem>
 #include <optional>
-#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -33,13 +32,6 @@ DateFormatOffer offerDateFormats(std::optional<std::string_view> fileData,
 // as missing.
 DateFormatOffer readDateFormats(const std::filesystem::path& programDir,
                                 std::string_view currentFormat);
-
-// Formats a fresh "DateFormats.dat" offers: the usual ways Russian lists write a date.
-std::span<const std::string_view> standardDateFormats();
-
-// Writes `formats` as "DateFormats.dat" into `programDir`, one a line with CR LF.
-bool writeDateFormats(const std::filesystem::path& programDir,
-                      const std::vector<std::string>& formats, std::string* error);
 
 // What the dialog leaves behind when it closes: the separator as typed (empty included)
 // and the chosen format (empty when none is chosen). They hold for every later list

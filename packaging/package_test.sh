@@ -23,6 +23,16 @@ done
 # Nothing of the build tree: no tests, benchmarks or static libraries.
 if grep -E '_tests$|_bench$|\.a$' <<<"$contents"; then fail "build leftovers in the package"; fi
 
+# Hardened as Debian builds its packages: position-independent, full RELRO.
+unpacked="$scratch/root"
+dpkg-deb -x "$deb" "$unpacked"
+for program in vellex vellex-print appconv; do
+  elf="$unpacked/usr/bin/$program"
+  readelf -h "$elf" | grep -q 'Type:.*DYN' || fail "$program is not position-independent"
+  readelf -d "$elf" | grep -q 'BIND_NOW\|FLAGS.*NOW' || fail "$program lacks full RELRO (BIND_NOW)"
+  readelf -lW "$elf" | grep -q GNU_RELRO || fail "$program lacks RELRO"
+done
+
 depends=$(dpkg-deb -f "$deb" Depends)
 for dep in libqt6core6 libqt6gui6 libqt6widgets6 libqt6printsupport6 fonts-liberation \
            qt6-translations-l10n; do

@@ -162,7 +162,7 @@ TEST_F(MainFormTest, StartsWithDefaultsAndWritesAppIniOnClosing) {
     EXPECT_EQ(form->document().choice(Choice::cbTrial), 0);
     // Without App.ini the settings dialog opens on its first tab.
     EXPECT_FALSE(form->settings().modePositionTab);
-    EXPECT_TRUE(form->windowTitle().endsWith(QStringLiteral(" (v5.0.2.373)")));
+    EXPECT_TRUE(form->windowTitle().endsWith(QStringLiteral(" (v" VELLEX_VERSION ")")));
     form->close();
     const std::string ini = test::readFile(dir / "App.ini");
     EXPECT_EQ(ini.substr(0, ini.find("\r\n")), "[Settings]");
@@ -638,7 +638,7 @@ TEST_F(MainFormTest, CopyCommandShowsWhatItCopied) {
 
 TEST_F(MainFormTest, AboutBoxShowsTheVersionAndCloses) {
     TAbout about;
-    EXPECT_TRUE(child<QLabel>(about, "lVersion")->text().contains(QStringLiteral("5.0.2.373")));
+    EXPECT_TRUE(child<QLabel>(about, "lVersion")->text().contains(QStringLiteral(VELLEX_VERSION)));
     auto* close = child<QPushButton>(about, "btnClose");
     EXPECT_EQ(close->text(), q("Закрыть"));
     about.show();

@@ -231,14 +231,12 @@ TEST(DateFormatOffer, FromTheFileOrTheCurrentFormatAlone) {
     }
 }
 
-TEST(DateFormatOffer, WrittenFileIsOfferedBack) {
+TEST(DateFormatOffer, TheProgramFoldersFileIsOffered) {
     test::TempDir dir;
     EXPECT_EQ(readDateFormats(dir.path(), "dd.mm.yy"), (DateFormatOffer{{"dd.mm.yy"}, 0}));
-    const std::vector<std::string> formats(standardDateFormats().begin(),
-                                           standardDateFormats().end());
-    ASSERT_TRUE(writeDateFormats(dir.path(), formats, nullptr));
-    EXPECT_EQ(test::readFile(dir / "DateFormats.dat").substr(0, 10), "dd.mm.yy\r\n");
-    EXPECT_EQ(readDateFormats(dir.path(), "yyyy.mm.dd"), (DateFormatOffer{formats, 5}));
+    test::writeFile(dir / "DateFormats.dat", "dd.mm.yy\r\nd.m.yyyy\ryyyy.mm.dd\n");
+    EXPECT_EQ(readDateFormats(dir.path(), "yyyy.mm.dd"),
+              (DateFormatOffer{{"dd.mm.yy", "d.m.yyyy", "yyyy.mm.dd"}, 2}));
 }
 
 }  // namespace
