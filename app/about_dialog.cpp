@@ -13,10 +13,10 @@ TAbout::TAbout(QWidget* parent) : QDialog(parent) {
     auto* layout = new QVBoxLayout(this);
     auto* title = new QLabel(QStringLiteral("<b>Vellex</b>"), this);
     title->setAlignment(Qt::AlignCenter);
-    auto* text = new QLabel(
-        QStringLiteral("Заполнение и печать документов об образовании\nВерсия %1")
-            .arg(QString::fromLatin1(kProgramVersion)),
-        this);
+    auto* text =
+        new QLabel(QStringLiteral("Заполнение и печать документов об образовании\nВерсия %1")
+                       .arg(QString::fromLatin1(kProgramVersion)),
+                   this);
     text->setObjectName(QStringLiteral("lVersion"));
     text->setAlignment(Qt::AlignCenter);
     auto* close = new QPushButton(QStringLiteral("Закрыть"), this);

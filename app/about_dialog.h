@@ -7,7 +7,7 @@ namespace vellex {
 // "О программе": the program's version and a "Закрыть" button.
 class TAbout final : public QDialog {
     Q_OBJECT
-public:
+  public:
     explicit TAbout(QWidget* parent = nullptr);
 };
 

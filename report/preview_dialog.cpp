@@ -317,7 +317,8 @@ void PreviewDialog::savePdfClicked() {
     if (!path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive))
         path += QStringLiteral(".pdf");
     std::string error;
-    if (!writeReportPdf(report_, pathFromUtf8(QFile::encodeName(path).toStdString()), &error, gridShown()))
+    if (!writeReportPdf(report_, pathFromUtf8(QFile::encodeName(path).toStdString()), &error,
+                        gridShown()))
         showError(this, error);
 }
 

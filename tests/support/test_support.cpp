@@ -18,7 +18,9 @@ std::string cp(std::string_view utf8) {
     return r.bytes;
 }
 
-std::string u8(std::string_view cp1251) { return cp1251::toUtf8(cp1251); }
+std::string u8(std::string_view cp1251) {
+    return cp1251::toUtf8(cp1251);
+}
 
 fs::path dataFile(std::string_view name) {
     const char* dir = std::getenv("VELLEX_TEST_DATA");
@@ -28,7 +30,8 @@ fs::path dataFile(std::string_view name) {
 
 TempDir::TempDir() {
     std::string tmpl = (fs::temp_directory_path() / "vellex-test-XXXXXX").string();
-    if (!::mkdtemp(tmpl.data())) throw std::runtime_error("mkdtemp failed");
+    if (!::mkdtemp(tmpl.data()))
+        throw std::runtime_error("mkdtemp failed");
     path_ = tmpl;
 }
 

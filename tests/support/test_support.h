@@ -18,15 +18,17 @@ std::filesystem::path dataFile(std::string_view name);
 
 // A fresh empty folder, removed when the object goes out of scope.
 class TempDir {
-public:
+  public:
     TempDir();
     ~TempDir();
     TempDir(const TempDir&) = delete;
     TempDir& operator=(const TempDir&) = delete;
     const std::filesystem::path& path() const { return path_; }
-    std::filesystem::path operator/(std::string_view name) const { return path_ / std::string(name); }
+    std::filesystem::path operator/(std::string_view name) const {
+        return path_ / std::string(name);
+    }
 
-private:
+  private:
     std::filesystem::path path_;
 };
 
