@@ -9,8 +9,8 @@
 #include <filesystem>
 #include <string>
 
-#include "app/document.h"
 #include "cli/batch_job.h"
+#include "model/document.h"
 #include "storage/document_file.h"
 #include "text/cp1251.h"
 #include "text/file_io.h"

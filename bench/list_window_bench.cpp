@@ -16,9 +16,9 @@
 #include <string>
 #include <vector>
 
-#include "app/document.h"
-#include "lists/message_presenter.h"
-#include "lists/students_list_form.h"
+#include "gui/message_presenter.h"
+#include "gui/students_list_form.h"
+#include "model/document.h"
 #include "storage/settings.h"
 #include "text/cp1251.h"
 #include "text/file_io.h"

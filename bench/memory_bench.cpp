@@ -27,11 +27,11 @@
 #include <thread>
 #include <vector>
 
-#include "app/document.h"
-#include "app/gui_text.h"
-#include "app/main_form.h"
-#include "lists/message_presenter.h"
-#include "lists/students_list_form.h"
+#include "gui/gui_text.h"
+#include "gui/main_form.h"
+#include "gui/message_presenter.h"
+#include "gui/students_list_form.h"
+#include "model/document.h"
 #include "storage/document_file.h"
 #include "storage/settings.h"
 #include "text/cp1251.h"

@@ -6,8 +6,8 @@
 #include <cstdlib>
 #include <string>
 
+#include "render/report_output.h"
 #include "report/report.h"
-#include "report/report_output.h"
 #include "report/text_layout.h"
 #include "text/cp1251.h"
 

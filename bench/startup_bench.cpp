@@ -8,8 +8,8 @@
 #include <cstdlib>
 #include <memory>
 
-#include "app/gui_text.h"
-#include "app/main_form.h"
+#include "gui/gui_text.h"
+#include "gui/main_form.h"
 #include "text/file_io.h"
 
 namespace {

@@ -8,12 +8,12 @@
 #include <system_error>
 #include <vector>
 
-#include "app/document.h"
-#include "app/grade_list.h"
+#include "model/document.h"
+#include "model/grade_list.h"
+#include "model/program_folder.h"
 #include "storage/document_file.h"
 #include "storage/document_layout.h"
 #include "storage/document_save.h"
-#include "storage/program_folder.h"
 #include "storage/settings.h"
 #include "text/cp1251.h"
 #include "text/file_io.h"

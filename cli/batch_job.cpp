@@ -7,14 +7,14 @@
 #include <map>
 #include <system_error>
 
-#include "app/document.h"
-#include "app/name_search.h"
 #include "cli/print_job.h"
 #include "lists/student_list.h"
 #include "lists/student_pick.h"
-#include "report/overflow_check.h"
-#include "report/page_renderer.h"
-#include "report/report_output.h"
+#include "model/document.h"
+#include "model/name_search.h"
+#include "render/overflow_check.h"
+#include "render/page_renderer.h"
+#include "render/report_output.h"
 #include "storage/document_file.h"
 #include "storage/document_save.h"
 #include "storage/settings.h"

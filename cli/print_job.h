@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "cli/print_request.h"
-#include "report/overflow_check.h"
+#include "render/overflow_check.h"
 #include "report/report.h"
 
 namespace vellex {

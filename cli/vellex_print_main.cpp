@@ -10,7 +10,7 @@
 #include "cli/batch_job.h"
 #include "cli/print_job.h"
 #include "cli/print_request.h"
-#include "report/qt_translations.h"
+#include "render/qt_translations.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <span>
 #include <string_view>
 
-#include "app/document.h"
+#include "model/document.h"
 
 // The commands that copy what the operator typed on one document to the others. Where
 // the target has other lines (more, fewer, longer or shorter), the source lines are

@@ -6,8 +6,8 @@
 #include <string_view>
 #include <vector>
 
-#include "app/document.h"
 #include "lists/user_message.h"
+#include "model/document.h"
 #include "storage/settings.h"
 
 // The discipline list: the names of a group's disciplines, one a line in a CP1251 file

@@ -5,8 +5,8 @@
 #include <string_view>
 #include <vector>
 
-#include "app/document.h"
 #include "lists/user_message.h"
+#include "model/document.h"
 
 // A student's results file: one discipline a line, "name;hours;grade" with the list's
 // separator. It fills the discipline column, the hours and the grades of page 2 and then

@@ -2,9 +2,9 @@
 
 #include <system_error>
 
-#include "app/name_search.h"
 #include "lists/list_file_name.h"
 #include "lists/list_texts.h"
+#include "model/name_search.h"
 #include "text/file_io.h"
 #include "text/line_cursor.h"
 #include "text/string_utils.h"

@@ -3,8 +3,8 @@
 #include <string>
 #include <string_view>
 
-#include "app/document.h"
 #include "lists/user_message.h"
+#include "model/document.h"
 #include "storage/settings.h"
 
 // Writing the student of the current document into the student list: one new line at the

@@ -2,9 +2,9 @@
 
 #include <string_view>
 
-#include "app/document.h"
 #include "lists/student_list.h"
 #include "lists/user_message.h"
+#include "model/document.h"
 #include "storage/settings.h"
 #include "text/clock.h"
 

@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "app/document.h"
+#include "model/document.h"
 #include "print/first_page_boxes.h"
 #include "storage/settings.h"
 

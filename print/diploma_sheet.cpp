@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "app/document.h"
+#include "model/document.h"
 #include "storage/settings.h"
 
 namespace vellex {

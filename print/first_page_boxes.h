@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "app/document.h"
+#include "model/document.h"
 #include "print/supplement_common.h"
 
 // What the first pages of the academic certificate and the certificate supplement, and the

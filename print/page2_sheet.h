@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "app/document.h"
+#include "model/document.h"
 #include "print/supplement_common.h"
 
 // The second page of the diploma supplement and the academic certificate (sheet code 2):

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "app/document.h"
+#include "model/document.h"
 #include "storage/settings.h"
 #include "text/cp1251.h"
 

@@ -7,7 +7,7 @@
 #include <utility>
 #include <vector>
 
-#include "app/document.h"
+#include "model/document.h"
 #include "report/report.h"
 
 // What the two title sheets — the diploma and the qualification certificate — share. Both

@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "app/document.h"
+#include "model/document.h"
 
 // The document file (".app"): one field per line, CP1251, CR LF, in ten blocks of fixed
 // order. Nothing in the file names a field, so a file reads back correctly only under the

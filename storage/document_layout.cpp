@@ -3,7 +3,7 @@
 #include <array>
 #include <system_error>
 
-#include "app/document.h"
+#include "model/document.h"
 #include "storage/document_file.h"
 #include "text/file_io.h"
 

@@ -3,7 +3,7 @@
 #include <filesystem>
 #include <string>
 
-#include "app/document.h"
+#include "model/document.h"
 #include "storage/settings.h"
 
 namespace vellex {

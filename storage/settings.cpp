@@ -3,7 +3,7 @@
 #include <charconv>
 #include <system_error>
 
-#include "app/document.h"
+#include "model/document.h"
 #include "storage/ini_file.h"
 #include "text/file_io.h"
 
@@ -135,14 +135,6 @@ void takeFallbackDefaults(bool mainFile, Settings& s) {
 }
 
 }  // namespace
-
-int Settings::rowsPage2() const {
-    return rowsForMode(mode_N_Discipl);
-}
-
-std::string Settings::defaultDisciplinesFileName() const {
-    return programDir + "disciplines.csv";
-}
 
 bool readSettings(const fs::path& path, bool mainFile, Settings& s,
                   std::vector<std::string>* warnings) {

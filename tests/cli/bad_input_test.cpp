@@ -7,7 +7,7 @@
 
 #include <functional>
 
-#include "app/document.h"
+#include "model/document.h"
 #include "storage/document_file.h"
 #include "tests/cli/vellex_print_runner.h"
 #include "tests/support/test_support.h"

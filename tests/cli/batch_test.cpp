@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-#include "app/document.h"
+#include "model/document.h"
 #include "print/sheet.h"
 #include "report/field_captions.h"
 #include "storage/document_file.h"

@@ -4,7 +4,7 @@
 #include <map>
 #include <nlohmann/json.hpp>
 
-#include "app/document.h"
+#include "model/document.h"
 #include "print/sheet.h"
 #include "storage/document_file.h"
 #include "storage/settings.h"

@@ -4,8 +4,8 @@
 #include <array>
 #include <string>
 
-#include "app/document.h"
-#include "app/grade_list.h"
+#include "model/document.h"
+#include "model/grade_list.h"
 #include "storage/document_file.h"
 #include "tests/fuzz/fuzz_input.h"
 #include "tests/fuzz/memory_file.h"

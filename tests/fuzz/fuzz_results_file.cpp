@@ -5,8 +5,8 @@
 #include <array>
 #include <string>
 
-#include "app/document.h"
 #include "lists/results_file.h"
+#include "model/document.h"
 #include "tests/fuzz/fuzz_input.h"
 
 using namespace vellex;

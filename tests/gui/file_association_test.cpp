@@ -3,8 +3,8 @@
 #include <cstdlib>
 #include <string>
 
-#include "app/file_association.h"
-#include "app/program_dir.h"
+#include "gui/file_association.h"
+#include "gui/program_dir.h"
 #include "tests/gui/gui_test_support.h"
 #include "tests/support/test_support.h"
 

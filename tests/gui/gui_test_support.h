@@ -6,8 +6,8 @@
 #include <memory>
 #include <vector>
 
-#include "app/main_form.h"
-#include "app/message_form.h"
+#include "gui/main_form.h"
+#include "gui/message_form.h"
 
 namespace vellex::test {
 

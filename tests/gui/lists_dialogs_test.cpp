@@ -20,14 +20,14 @@
 #include <memory>
 #include <string>
 
-#include "app/document.h"
-#include "app/file_dialog_form.h"
-#include "app/gui_text.h"
-#include "lists/disciplines_list_form.h"
-#include "lists/list_param_form.h"
+#include "gui/disciplines_list_form.h"
+#include "gui/file_dialog_form.h"
+#include "gui/gui_text.h"
+#include "gui/list_param_form.h"
+#include "gui/message_presenter.h"
+#include "gui/students_list_form.h"
 #include "lists/list_texts.h"
-#include "lists/message_presenter.h"
-#include "lists/students_list_form.h"
+#include "model/document.h"
 #include "storage/settings.h"
 #include "tests/gui/gui_test_support.h"
 #include "tests/support/test_support.h"

@@ -17,12 +17,12 @@
 #include <QToolButton>
 #include <memory>
 
-#include "app/about_dialog.h"
-#include "app/file_dialog_form.h"
-#include "app/gui_text.h"
-#include "app/main_form.h"
-#include "app/page_builder.h"
-#include "app/screen_fit.h"
+#include "gui/about_dialog.h"
+#include "gui/file_dialog_form.h"
+#include "gui/gui_text.h"
+#include "gui/main_form.h"
+#include "gui/page_builder.h"
+#include "gui/screen_fit.h"
 #include "storage/document_file.h"
 #include "storage/settings.h"
 #include "tests/gui/gui_test_support.h"

@@ -9,8 +9,8 @@
 #include <QTemporaryDir>
 #include <cstdio>
 
-#include "app/gui_text.h"
-#include "app/main_form.h"
+#include "gui/gui_text.h"
+#include "gui/main_form.h"
 #include "text/file_io.h"
 
 int main(int argc, char** argv) {

@@ -13,11 +13,11 @@
 #include <span>
 #include <tuple>
 
-#include "app/gui_text.h"
-#include "app/main_form.h"
-#include "app/page_layout.h"
-#include "app/page_variants.h"
-#include "storage/settings_dialog.h"
+#include "gui/gui_text.h"
+#include "gui/main_form.h"
+#include "gui/page_layout.h"
+#include "gui/page_variants.h"
+#include "gui/settings_dialog.h"
 #include "tests/gui/gui_test_support.h"
 #include "tests/support/test_support.h"
 #include "text/clock.h"

@@ -1,4 +1,4 @@
-#include "storage/settings_dialog.h"
+#include "gui/settings_dialog.h"
 
 #include <gtest/gtest.h>
 
@@ -14,7 +14,7 @@
 #include <QTest>
 #include <QTimer>
 
-#include "storage/settings_dialog_logic.h"
+#include "model/settings_dialog_logic.h"
 #include "tests/gui/gui_test_support.h"
 
 namespace vellex {

@@ -16,12 +16,12 @@
 #include <filesystem>
 #include <memory>
 
-#include "app/file_dialog_form.h"
-#include "app/gui_text.h"
-#include "app/main_form.h"
-#include "app/page_builder.h"
-#include "app/shutdown_signals.h"
-#include "report/preview_dialog.h"
+#include "gui/file_dialog_form.h"
+#include "gui/gui_text.h"
+#include "gui/main_form.h"
+#include "gui/page_builder.h"
+#include "gui/preview_dialog.h"
+#include "gui/shutdown_signals.h"
 #include "storage/document_file.h"
 #include "storage/settings.h"
 #include "tests/gui/gui_test_support.h"

@@ -25,14 +25,14 @@
 #include <memory>
 #include <set>
 
-#include "app/about_dialog.h"
-#include "app/main_form.h"
-#include "app/screen_fit.h"
-#include "app/tab_order.h"
-#include "lists/disciplines_list_form.h"
-#include "lists/list_param_form.h"
-#include "lists/students_list_form.h"
-#include "storage/settings_dialog.h"
+#include "gui/about_dialog.h"
+#include "gui/disciplines_list_form.h"
+#include "gui/list_param_form.h"
+#include "gui/main_form.h"
+#include "gui/screen_fit.h"
+#include "gui/settings_dialog.h"
+#include "gui/students_list_form.h"
+#include "gui/tab_order.h"
 #include "tests/gui/gui_test_support.h"
 #include "tests/support/test_support.h"
 #include "text/clock.h"

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "app/document.h"
+#include "model/document.h"
 #include "print/sheet.h"
 #include "storage/settings.h"
 #include "tests/print/first_page_expect.h"

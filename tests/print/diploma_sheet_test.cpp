@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "app/document.h"
+#include "model/document.h"
 #include "print/sheet.h"
 #include "storage/settings.h"
 #include "tests/print/printed_words.h"

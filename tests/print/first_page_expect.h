@@ -8,7 +8,7 @@
 #include <utility>
 #include <vector>
 
-#include "app/document.h"
+#include "model/document.h"
 #include "report/report.h"
 #include "storage/settings.h"
 

@@ -4,7 +4,7 @@
 
 #include <array>
 
-#include "app/document.h"
+#include "model/document.h"
 #include "print/sheet.h"
 #include "storage/settings.h"
 #include "tests/print/box_table.h"

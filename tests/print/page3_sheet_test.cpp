@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/document.h"
+#include "model/document.h"
 #include "print/sheet.h"
 #include "storage/settings.h"
 #include "tests/print/box_table.h"

@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "app/document.h"
+#include "model/document.h"
 #include "report/page_units.h"
 #include "storage/document_file.h"
 #include "storage/settings.h"

@@ -5,7 +5,7 @@
 #include <array>
 #include <set>
 
-#include "app/document.h"
+#include "model/document.h"
 #include "print/sheet.h"
 #include "storage/settings.h"
 #include "tests/print/box_table.h"

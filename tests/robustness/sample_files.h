@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/document.h"
+#include "model/document.h"
 #include "storage/document_file.h"
 #include "storage/settings.h"
 

@@ -4,7 +4,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "app/document.h"
+#include "model/document.h"
 #include "storage/document_file.h"
 #include "storage/settings.h"
 #include "tests/support/test_support.h"

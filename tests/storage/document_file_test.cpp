@@ -7,7 +7,7 @@
 #include <algorithm>
 #include <set>
 
-#include "app/grade_list.h"
+#include "model/grade_list.h"
 #include "storage/settings.h"
 #include "tests/support/test_support.h"
 #include "text/cp1251.h"

@@ -1,0 +1,30 @@
+# cmake -DSOURCE_DIR=<tree> -P CheckLayers.cmake
+# The folders stand in layers, lowest first; a file may include only from its own folder
+# or a lower one, and only the Qt layers include Qt. Run by every build (target
+# check_layers), so an include that points up fails the build at once.
+cmake_minimum_required(VERSION 3.20)
+set(layers text model report storage print lists render cli gui)
+set(qt_layers render cli gui)
+
+set(problems "")
+foreach(layer IN LISTS layers)
+  list(FIND layers ${layer} rank)
+  file(GLOB files ${SOURCE_DIR}/${layer}/*.h ${SOURCE_DIR}/${layer}/*.cpp)
+  foreach(file IN LISTS files)
+    file(STRINGS ${file} includes REGEX "^#include [<\"]")
+    foreach(line IN LISTS includes)
+      if(line MATCHES "^#include \"([a-z_]+)/")
+        list(FIND layers ${CMAKE_MATCH_1} target)
+        if(target GREATER rank)
+          string(APPEND problems "\n  ${layer}/ may not include ${CMAKE_MATCH_1}/: ${file}: ${line}")
+        endif()
+      elseif(line MATCHES "^#include <Q" AND NOT layer IN_LIST qt_layers)
+        string(APPEND problems "\n  ${layer}/ is Qt-free: ${file}: ${line}")
+      endif()
+    endforeach()
+  endforeach()
+endforeach()
+if(problems)
+  list(JOIN layers " < " order)
+  message(FATAL_ERROR "Includes against the layers (${order}):${problems}")
+endif()
