@@ -1,21 +1,14 @@
 // appconv: converts a document file written by an earlier release into the current
 // layout, under the settings of a given "App.ini".
 #include <cstdio>
+#include <exception>
 #include <filesystem>
 #include <optional>
 #include <string>
 #include <string_view>
-#include <system_error>
 #include <vector>
 
-#include "model/document.h"
-#include "model/grade_list.h"
-#include "model/program_folder.h"
-#include "storage/document_file.h"
-#include "storage/document_layout.h"
-#include "storage/document_save.h"
-#include "storage/settings.h"
-#include "text/cp1251.h"
+#include "storage/document_convert.h"
 #include "text/file_io.h"
 
 namespace {
@@ -102,26 +95,7 @@ std::optional<std::string> parse(int argc, char** argv, Arguments& a) {
     return error;
 }
 
-std::optional<DocumentReadOptions> layoutFor(const std::string& from) {
-    DocumentReadOptions o;
-    if (from == "1") {
-        o.layout = DocumentLayout::Release412;
-    } else if (from == "2") {
-        o.layout = DocumentLayout::Release422;
-    } else if (from == "3") {
-        o.layout = DocumentLayout::Release4233;
-    } else if (from == "86") {
-        o.layout = DocumentLayout::Release412;
-        o.rows86 = true;
-    } else {
-        return std::nullopt;
-    }
-    return o;
-}
-
-}  // namespace
-
-int main(int argc, char** argv) {
+int convert(int argc, char** argv) {
     Arguments args;
     if (const auto error = parse(argc, argv, args))
         return usageError(*error);
@@ -131,87 +105,43 @@ int main(int argc, char** argv) {
     }
     if (!args.from)
         return usageError("не указана версия исходного файла (--from 1|2|3|86)");
-    auto options = layoutFor(*args.from);
-    if (!options) {
+    auto request = convertRequestFor(*args.from);
+    if (!request) {
         return usageError("неизвестная версия «" + *args.from + "»; допустимы 1, 2, 3 и 86");
     }
     if (args.files.size() != 2) {
         return usageError("нужно указать два файла: исходный и новый");
     }
-    const fs::path in = pathFromUtf8(args.files[0]);
-    const fs::path out = pathFromUtf8(args.files[1]);
-    if (isSameFile(in, out)) {
-        fail("новый файл совпадает с исходным «" + pathToUtf8(in) +
-             "»; исходный файл не перезаписывается — укажите другое имя.");
-        return kExitUsage;
-    }
-
-    Settings settings;
-    GradeList grades = builtInGrades();
-    // Without --ini the program's own "App.ini", when there is one, as the window reads it.
-    const fs::path ownIni = mainSettingsPath(ownSettingsFolder());
-    std::error_code ownEc;
-    if (!args.ini && fs::exists(ownIni, ownEc))
-        args.ini = pathToUtf8(ownIni);
-    if (args.ini) {
-        const fs::path ini = pathFromUtf8(*args.ini);
-        std::error_code ec;
-        if (!fs::exists(ini, ec)) {
-            fail("файл настроек «" + pathToUtf8(ini) + "» не найден.");
-            return kExitFailed;
-        }
-        const fs::path folder = ini.has_parent_path() ? ini.parent_path() : fs::path(".");
-        // Settings texts are CP1251; a folder name CP1251 cannot hold stays as it is.
-        const auto dir = cp1251::fromUtf8(pathToUtf8(folder) + "/");
-        settings.programDir = dir.ok() ? dir.bytes : pathToUtf8(folder) + "/";
-        // A file that is there but cannot be read would convert under the default
-        // layout settings and scramble the new file.
-        std::string readError;
-        if (!settingsFileReadable(ini, &readError)) {
-            fail(readError);
-            return kExitFailed;
-        }
-        std::vector<std::string> settingsWarnings;
-        readSettings(ini, true, settings, &settingsWarnings);
-        for (const std::string& w : settingsWarnings)
-            fail("предупреждение: " + w);
-        std::string gradeError;
-        grades = loadGradeList(folder, &gradeError);
-        if (!gradeError.empty())
-            fail(gradeError);
-    }
-    // The file is read in the layout it was written with: its own settings file, when
-    // there is one, and its line count tell which.
-    DocumentOpenPlan plan = planDocumentOpen(in, settings, options->layout, options->rows86);
-    if (!plan.ok) {
-        fail(plan.error);
-        return kExitFailed;
-    }
-    const Settings program = settings;
-    settings = std::move(plan.settings);
-    *options = plan.read;
-    options->gradeList = &grades;
-    Document doc(settings.rowsPage2());
+    request->from = pathFromUtf8(args.files[0]);
+    request->to = pathFromUtf8(args.files[1]);
+    if (args.ini)
+        request->settings = pathFromUtf8(*args.ini);
+    ConvertResult result;
     std::string error;
-    std::vector<std::string> warnings;
-    if (!readDocument(in, *options, doc, &error, &warnings)) {
-        fail(error);
-        return kExitFailed;
-    }
-    for (const std::string& w : warnings)
+    const bool ok = convertDocument(*request, result, &error);
+    for (const std::string& w : result.warnings)
         fail("предупреждение: " + w);
-    // The new file and its settings file change together, as the window saves them; a
-    // file in a layout other than the program's keeps its settings file, since its line
-    // count alone cannot tell its edition or table order.
-    const bool withOwnSettings =
-        settings.EachSaveSet || documentNeedsOwnSettings(out, settings, program);
-    if (!saveDocumentFiles(out, doc, settings, withOwnSettings, &error)) {
+    if (!ok) {
         fail(error);
-        return kExitFailed;
+        return isSameFile(request->from, request->to) ? kExitUsage : kExitFailed;
     }
-    std::printf("Готово: «%s» записан в формате текущей версии.\n", pathToUtf8(out).c_str());
+    std::printf("Готово: «%s» записан в формате текущей версии.\n",
+                pathToUtf8(request->to).c_str());
     // The new file reads back only under the settings it was written with.
-    for (const std::string& line : plan.changes)
+    for (const std::string& line : result.changes)
         std::printf("Настройки файла: %s.\n", line.c_str());
     return kExitOk;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    // A fault of the program itself is said and fails the run; it never ends in abort().
+    try {
+        return convert(argc, argv);
+    } catch (const std::exception& e) {
+        fail(std::string("внутренняя ошибка программы (") + e.what() +
+             "); работа прервана. Сообщите о ней разработчикам.");
+        return kExitFailed;
+    }
 }

@@ -1,9 +1,5 @@
 #include "cli/print_job.h"
 
-#include <QCoreApplication>
-#include <QFile>
-#include <QFileInfo>
-
 #include <cstdio>
 #include <system_error>
 
@@ -25,13 +21,6 @@
 namespace vellex {
 
 namespace {
-
-// The folder whose "App.ini" the window reads, found by the window's own rule.
-std::filesystem::path defaultProgramDir() {
-    const QString own = QCoreApplication::applicationDirPath();
-    const bool writable = !own.isEmpty() && QFileInfo(own).isWritable();
-    return settingsFolder(pathFromUtf8(QFile::encodeName(own).toStdString()), writable);
-}
 
 bool fail(std::string* error, std::string msg) {
     if (error)
@@ -56,7 +45,7 @@ bool refuseOutputOverAnInput(const PrintRequest& request, std::string* error) {
                 inputs.push_back(*companion);
         }
     }
-    inputs.push_back(request.settings ? *request.settings : mainSettingsPath(defaultProgramDir()));
+    inputs.push_back(request.settings ? *request.settings : mainSettingsPath(ownSettingsFolder()));
     if (request.batchList)
         inputs.push_back(*request.batchList);
     for (const std::filesystem::path& input : inputs) {
@@ -71,7 +60,7 @@ bool refuseOutputOverAnInput(const PrintRequest& request, std::string* error) {
 bool loadRequestSettings(const PrintRequest& request, Settings& settings, bool& read,
                          std::vector<std::string>* warnings, std::string* error) {
     const std::filesystem::path iniPath =
-        request.settings ? *request.settings : mainSettingsPath(defaultProgramDir());
+        request.settings ? *request.settings : mainSettingsPath(ownSettingsFolder());
     std::error_code ec;
     // A settings file named on purpose must be there; the program's own one may be
     // missing (the window then starts from the defaults too).

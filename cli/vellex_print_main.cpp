@@ -39,9 +39,7 @@ int report(const std::string& message) {
     return 1;
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
+int run(int argc, char** argv) {
     chooseHeadlessPlatform();
     qtHandler = qInstallMessageHandler(quietQtNotes);
     QGuiApplication app(argc, argv);
@@ -86,4 +84,16 @@ int main(int argc, char** argv) {
     if (!ok)
         return report(error);
     return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    // A fault of the program itself is said and fails the run; it never ends in abort().
+    try {
+        return run(argc, argv);
+    } catch (const std::exception& e) {
+        return report(std::string("внутренняя ошибка программы (") + e.what() +
+                      "); работа прервана. Сообщите о ней разработчикам.");
+    }
 }
