@@ -9,6 +9,7 @@
 #include "lists/list_file_name.h"
 #include "lists/list_texts.h"
 #include "lists/results_file.h"
+#include "text/cp1251.h"
 #include "text/dates.h"
 
 namespace vellex {
@@ -67,7 +68,7 @@ void pickStudentNames(Document& doc, const StudentRow& row, int vellexVersion) {
     }
 }
 
-void pickStudentBirth(Document& doc, const StudentRow& row, int vellexVersion,
+bool pickStudentBirth(Document& doc, const StudentRow& row, int vellexVersion,
                       std::string_view birthDayFormat, const Clock& clock) {
     const int currentYear = clock.today().year;
     const std::string& birthDay = column(row, 4);
@@ -105,13 +106,23 @@ void pickStudentBirth(Document& doc, const StudentRow& row, int vellexVersion,
         doc.setText(Field::edTown, column(row, 5));
         copyTo(doc, Field::edTown, {Field::edTownNPO, Field::edTown4, Field::edTown7});
     }
+    return date || birthDay.empty();
 }
 
 UserMessages pickStudent(Document& doc, const StudentRow& row, const Settings& settings,
                          std::string_view listFileName, const Clock& clock) {
     pickStudentNames(doc, row, settings.VellexVersion);
-    pickStudentBirth(doc, row, settings.VellexVersion, settings.DateFormatBirthDay, clock);
     UserMessages messages;
+    if (!pickStudentBirth(doc, row, settings.VellexVersion, settings.DateFormatBirthDay, clock)) {
+        // Printed as it stands the date would land in the year box of the 2010/2011
+        // blanks: the clerk must see it before printing.
+        messages.push_back({"Дата рождения «" + cp1251::toUtf8(column(row, 4)) +
+                                "» не читается по формату «" +
+                                cp1251::toUtf8(settings.DateFormatBirthDay) +
+                                "» (Параметры списка); она перенесена как есть — проверьте её "
+                                "перед печатью.",
+                            MessageIcon::Warning, false});
+    }
     const std::vector<std::string> candidates = resultsFileNames(doc, listFileName);
     const auto found = std::find_if(candidates.begin(), candidates.end(), [](const auto& name) {
         std::error_code ec;
@@ -123,7 +134,8 @@ UserMessages pickStudent(Document& doc, const StudentRow& row, const Settings& s
     clearResultColumns(doc, found == candidates.end() ? std::span<const Column>(kHoursAndGrades)
                                                       : std::span<const Column>(kWholeRows));
     if (found != candidates.end()) {
-        messages = loadResultsFile(doc, *found, settings.SplitField);
+        for (UserMessage& m : loadResultsFile(doc, *found, settings.SplitField))
+            messages.push_back(std::move(m));
     } else {
         std::string looked;
         for (const std::string& name : candidates) {

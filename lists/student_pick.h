@@ -17,7 +17,9 @@ namespace vellex {
 void pickStudentNames(Document& doc, const StudentRow& row, int vellexVersion);
 
 // Birth date (read in the order of `birthDayFormat`) and, under edition 2, birth place.
-void pickStudentBirth(Document& doc, const StudentRow& row, int vellexVersion,
+// A date that does not read is put in as it stands; returns false then (true when the
+// date was read or there is none).
+bool pickStudentBirth(Document& doc, const StudentRow& row, int vellexVersion,
                       std::string_view birthDayFormat, const Clock& clock);
 
 // The whole pick: names, birth, the results file found beside `listFileName`, then the
