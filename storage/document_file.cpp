@@ -434,6 +434,11 @@ bool readDocumentText(const fs::path& path, std::string& text, std::string* erro
             *error = utf8FileMessage(path);
         return false;
     }
+    if (const std::string_view other = otherRussianEncoding(text); !other.empty()) {
+        if (error)
+            *error = otherEncodingMessage(path, other);
+        return false;
+    }
     return true;
 }
 

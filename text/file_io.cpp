@@ -71,6 +71,57 @@ bool looksLikeUtf8(std::string_view s, bool russianOnly) {
     return russianOnly ? russian : beyondAscii;
 }
 
+namespace {
+
+bool isLetter1251(unsigned char c) {
+    return c >= 0xC0 || c == 0xA8 || c == 0xB8;
+}
+bool isSmall1251(unsigned char c) {
+    return c >= 0xE0 || c == 0xB8;
+}
+
+}  // namespace
+
+std::string_view otherRussianEncoding(std::string_view text) {
+    // DOS (CP866) puts most small letters and every capital below 0xC0, where
+    // Windows-1251 has punctuation and rare letters.
+    std::size_t high = 0;
+    std::size_t letters = 0;
+    for (const char ch : text) {
+        const auto c = static_cast<unsigned char>(ch);
+        high += c >= 0x80;
+        letters += isLetter1251(c);
+    }
+    if (high >= 8 && (high - letters) * 2 > high)
+        return "DOS (CP866)";
+    // KOI8-R swaps the cases: "Иванов" reads "йЧБОПЧ", a small letter and then capitals,
+    // which Russian text in Windows-1251 almost never has.
+    std::size_t swapped = 0;
+    std::size_t titled = 0;
+    for (std::size_t i = 0; i < text.size();) {
+        std::size_t end = i;
+        while (end < text.size() && isLetter1251(static_cast<unsigned char>(text[end])))
+            ++end;
+        if (end - i >= 2) {
+            const bool firstSmall = isSmall1251(static_cast<unsigned char>(text[i]));
+            std::size_t smallRest = 0;
+            for (std::size_t k = i + 1; k < end; ++k)
+                smallRest += isSmall1251(static_cast<unsigned char>(text[k]));
+            swapped += firstSmall && smallRest == 0 && end - i >= 3;
+            titled += !firstSmall && smallRest == end - i - 1;
+        }
+        i = end == i ? i + 1 : end;
+    }
+    if (swapped >= 2 && swapped > titled)
+        return "KOI8-R";
+    return {};
+}
+
+std::string otherEncodingMessage(const fs::path& path, std::string_view encoding) {
+    return "Файл " + quoted(path) + ", похоже, в кодировке " + std::string(encoding) +
+           "; сохраните его в кодировке Windows-1251.";
+}
+
 std::string utf8FileMessage(const fs::path& path) {
     return "Файл " + quoted(path) + " в кодировке UTF-8; сохраните его в кодировке Windows-1251.";
 }
@@ -249,6 +300,8 @@ bool readTextFile(const fs::path& path, std::string& out, std::string* error,
         cause = "Файл " + quoted(path) + " не прочитан: в нём есть нулевые байты, это не текст.";
     } else if (looksLikeUtf8(out)) {
         cause = utf8FileMessage(path);
+    } else if (const std::string_view other = otherRussianEncoding(out); !other.empty()) {
+        cause = otherEncodingMessage(path, other);
     } else {
         return true;
     }

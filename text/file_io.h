@@ -32,9 +32,18 @@ bool looksLikeUtf8(std::string_view text, bool russianOnly = false);
 // "Файл «…» в кодировке UTF-8; сохраните его в кодировке Windows-1251."
 std::string utf8FileMessage(const std::filesystem::path& path);
 
+// The other Russian encoding `text` is in when its Windows-1251 reading makes no sense:
+// "DOS (CP866)" when most bytes past ASCII are no Windows-1251 letters, "KOI8-R" when
+// words read as a small letter followed by capitals. Empty when the text reads as
+// Windows-1251 (or is too short to tell).
+std::string_view otherRussianEncoding(std::string_view text);
+// "Файл «…», похоже, в кодировке KOI8-R; сохраните его в кодировке Windows-1251."
+std::string otherEncodingMessage(const std::filesystem::path& path, std::string_view encoding);
+
 // readWholeFile for the program's text files, which are Windows-1251: text that is UTF-8
-// (valid UTF-8 with letters past ASCII, or a UTF-8 byte order mark) and text with NUL
-// bytes are refused with the cause instead of being read as garbage.
+// (valid UTF-8 with letters past ASCII, or a UTF-8 byte order mark), in DOS or KOI8-R
+// (otherRussianEncoding), and text with NUL bytes are refused with the cause instead of
+// being read as garbage.
 bool readTextFile(const std::filesystem::path& path, std::string& out, std::string* error,
                   std::size_t maxBytes);
 

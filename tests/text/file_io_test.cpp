@@ -157,6 +157,19 @@ TEST(ReadTextFile, OtherEncodingsAndBinaryAreRefusedWithTheCause) {
         {"utf8.csv", "\xD0\x98\xD0\xB2\xD0\xB0\xD0\xBD\xD0\xBE\xD0\xB2;1\r\n", "UTF-8"},
         {"bom.csv", "\xEF\xBB\xBFIvanov\r\n", "UTF-8"},
         {"nul.csv", std::string("Ivanov\0Petr\r\n", 13), "нулевые байты"},
+        // "Иванов;Иван;Иванович" in KOI8-R and in DOS; then text that must still read:
+        // capitals only, and guillemets, numero and dash around capitals.
+        {"koi8.csv",
+         "\xE9\xD7\xC1\xCE\xCF\xD7;\xE9\xD7\xC1\xCE;\xE9\xD7\xC1\xCE\xCF\xD7\xC9\xDE\r\n",
+         "KOI8-R"},
+        {"dos.csv",
+         "\x88\xA2\xA0\xAD\xAE\xA2;\x88\xA2\xA0\xAD;\x88\xA2\xA0\xAD\xAE\xA2\xA8\xE7\r\n", "CP866"},
+        {"caps.csv", "\xC8\xC2\xC0\xCD\xCE\xC2;\xC8\xC2\xC0\xCD;\xD4\xC8\xC7\xC8\xCA\xC0\r\n",
+         nullptr},
+        {"marks.csv",
+         "\xAB\xCA\xEE\xEB\xEB\xE5\xE4\xE6\xBB \xB9"
+         "5 \x97 \xCE\xCE\xCE \xAB\xCB\xD3\xD7\xBB\r\n",
+         nullptr},
     };
     for (const Case& c : cases) {
         test::writeFile(dir / c.name, c.bytes);
