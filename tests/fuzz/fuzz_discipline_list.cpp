@@ -30,8 +30,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     DisciplineList list;
     const std::string before = settings.DisciplinesFileName;
     list.load(file.path().string(), settings);
-    // Text that is no Windows-1251 list (NUL bytes, UTF-8) is refused: no entries, and the
-    // setting keeps its file.
+    // Text that is no Windows-1251 list (NUL bytes, another encoding) is refused: no
+    // entries, and the setting keeps its file.
     std::string probe;
     const bool readable = readTextFile(file.path(), probe, nullptr, kMaxSmallFileBytes);
     require(list.entries() == (readable ? entries : std::vector<std::string>{}),

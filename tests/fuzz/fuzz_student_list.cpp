@@ -31,7 +31,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     while (list.loadMore(batch))
         require(list.loadProgress() >= 0 && list.loadProgress() <= 1, "progress stays in 0..1");
     list.endLoad();
-    // Text that is no Windows-1251 list (NUL bytes, UTF-8) is refused and gives no rows.
+    // Text that is no Windows-1251 list (NUL bytes, another encoding) is refused: no rows.
     std::string probe;
     const bool readable = readTextFile(file.path(), probe, nullptr, kMaxListBytes);
     require(list.rows() == (readable ? rows : std::vector<StudentRow>{}),
