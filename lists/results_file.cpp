@@ -92,6 +92,11 @@ UserMessages loadResultsFile(Document& doc, std::string_view fileName, std::stri
                 doc.setCell(t, row, c, {});
         }
     }
+    // An empty file leaves the sheet without a single grade: the clerk must know.
+    if (data.find_first_not_of(" \t\r\n") == std::string::npos)
+        return {{"Файл с оценками студента «" + listFileNameForMessage(fileName) +
+                     "» пуст: дисциплины, часы и оценки не заполнены.",
+                 MessageIcon::Warning, false}};
     return fillResults(doc, data, separator);
 }
 

@@ -199,6 +199,14 @@ TEST(ResultsFile, LoadingAFileLeavesNothingOfAnEarlierOne) {
     EXPECT_EQ(doc.cell(Table::Disciplines, 2, Column::Discipline), cp("Химия"));
     EXPECT_EQ(doc.lastFilledRow(Table::Disciplines), 2);
     EXPECT_EQ(doc.lastFilledRow(Table::Disciplines8), 0);
+
+    // An empty file empties the rows too, and says so.
+    test::writeFile(dir / "empty.csv", "\r\n");
+    const UserMessages empty = loadResultsFile(doc, (dir / "empty.csv").string(), ";");
+    ASSERT_EQ(empty.size(), 1u);
+    EXPECT_EQ(empty[0].icon, MessageIcon::Warning);
+    EXPECT_NE(empty[0].text.find("empty.csv» пуст"), std::string::npos) << empty[0].text;
+    EXPECT_EQ(doc.lastFilledRow(Table::Disciplines), 0);
 }
 
 TEST(ResultsFile, NamesBesideTheListUnspacedFirst) {
