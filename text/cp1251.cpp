@@ -138,6 +138,11 @@ Conversion fromUtf8(std::string_view text) {
             }
             c = (c << 6) | (b & 0x3F);
         }
+        // An overlong form ("C0 AF" for '/'), a surrogate or a code past U+10FFFF is
+        // no character: taking it would let a path hide a separator.
+        constexpr char32_t kLeast[] = {0, 0, 0x80, 0x800, 0x10000};
+        if (good && (c < kLeast[len] || (c >= 0xD800 && c <= 0xDFFF) || c > 0x10FFFF))
+            good = false;
         if (!good) {
             r.invalidInput = true;
             ++i;

@@ -9,6 +9,7 @@
 #include <csignal>
 #include <cstdint>
 #include <cstdio>
+#include <cstdlib>
 #include <ctime>
 #include <system_error>
 #include <vector>
@@ -327,6 +328,30 @@ bool failWrite(const fs::path& path, const std::string& cause, std::string* erro
     return false;
 }
 
+// The mode a new file gets, as open() would give it: 0666 less the umask. Documents and
+// lists hold birth dates and grades; a user who keeps them from others sets a umask that
+// says so. Read from /proc, since asking umask() means changing it for a moment.
+mode_t newFileMode() {
+    mode_t mask = 022;
+    std::string status;
+    const int fd = ::open("/proc/self/status", O_RDONLY | O_CLOEXEC);
+    if (fd >= 0) {
+        char buf[4096];
+        const ssize_t n = ::read(fd, buf, sizeof buf);
+        ::close(fd);
+        if (n > 0)
+            status.assign(buf, static_cast<std::size_t>(n));
+    }
+    const std::size_t at = status.find("Umask:");
+    if (at != std::string::npos) {
+        mask = static_cast<mode_t>(std::strtoul(status.c_str() + at + 6, nullptr, 8));
+    } else {
+        mask = ::umask(022);
+        ::umask(mask);
+    }
+    return 0666 & ~mask;
+}
+
 bool prepareWrite(const fs::path& path, std::string_view data, PreparedWrite& out,
                   std::string* error) {
     const auto fail = [&](int err) { return failWrite(path, describeErrno(err), error); };
@@ -360,7 +385,8 @@ bool prepareWrite(const fs::path& path, std::string_view data, PreparedWrite& ou
         ::unlink(tmpl.c_str());
         return fail(err);
     };
-    ::fchmod(fd, exists ? old.st_mode & 07777 : 0644);
+    // A replaced file keeps its mode; a new one gets the user's umask.
+    ::fchmod(fd, exists ? old.st_mode & 07777 : newFileMode());
     if (!writeAll(fd, data))
         return abandon(errno);
     if (::fsync(fd) != 0)

@@ -39,6 +39,18 @@ TEST(Cp1251, MalformedUtf8IsReported) {
     EXPECT_TRUE(cp1251::fromUtf8("\xD0").invalidInput);
     EXPECT_TRUE(cp1251::fromUtf8("a\xFFz").invalidInput);
     EXPECT_TRUE(cp1251::fromUtf16(u"\xD800").invalidInput);
+    // Overlong forms of '/' and of 'Ж', a surrogate, a code past U+10FFFF: each is refused
+    // and gives no character, so "..\xC0\xAF" can never become "../".
+    for (const std::string_view bad : {"\xC0\xAF", "\xE0\x80\xAF", "\xF0\x80\x80\xAF",
+                                       "\xE0\x84\x96", "\xED\xA0\x80", "\xF4\x90\x80\x80"}) {
+        const cp1251::Conversion c = cp1251::fromUtf8(bad);
+        EXPECT_TRUE(c.invalidInput) << testing::PrintToString(bad);
+        EXPECT_EQ(c.bytes.find('/'), std::string::npos);
+        EXPECT_EQ(c.bytes.find('\xC6'), std::string::npos);
+    }
+    const cp1251::Conversion good = cp1251::fromUtf8("\xD0\x96/");  // "Ж/"
+    EXPECT_FALSE(good.invalidInput);
+    EXPECT_EQ(good.bytes, "\xC6/");
 }
 
 }  // namespace

@@ -63,6 +63,28 @@ TEST(AtomicWrite, SavesOfOneFileAtOnceNeverFailEachOther) {
         EXPECT_EQ(e.path().filename(), "shared.app");  // no temporary file left behind
 }
 
+// Documents hold birth dates and grades: a new file is as private as the user's umask
+// asks, and a replaced file keeps the mode its owner gave it.
+TEST(AtomicWrite, NewFilesFollowTheUmaskAndReplacedOnesKeepTheirMode) {
+    test::TempDir dir;
+    const mode_t saved = ::umask(077);
+    ASSERT_TRUE(writeFileAtomically(dir / "new.app", "a", nullptr));
+    test::writeFile(dir / "shared.app", "old");
+    ::chmod((dir / "shared.app").c_str(), 0640);
+    ASSERT_TRUE(writeFileAtomically(dir / "shared.app", "new", nullptr));
+    ::umask(022);
+    ASSERT_TRUE(writeFileAtomically(dir / "open.app", "a", nullptr));
+    ::umask(saved);
+    const auto mode = [&](const char* name) {
+        struct stat st {};
+        ::stat((dir / name).c_str(), &st);
+        return st.st_mode & 0777;
+    };
+    EXPECT_EQ(mode("new.app"), 0600u);
+    EXPECT_EQ(mode("shared.app"), 0640u);
+    EXPECT_EQ(mode("open.app"), 0644u);
+}
+
 TEST(AtomicWrite, ReadOnlyFileIsRefusedAndKept) {
     test::TempDir dir;
     const fs::path f = dir / "a.app";
