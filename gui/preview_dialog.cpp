@@ -161,7 +161,8 @@ PreviewDialog::PreviewDialog(const TReport& report, QWidget* parent)
     layout->addWidget(overflowList_);
     layout->addWidget(view_, 1);
 
-    connect(zoom_, &QComboBox::currentIndexChanged, this, &PreviewDialog::setZoomChoice);
+    connect(zoom_, qOverload<int>(&QComboBox::currentIndexChanged), this,
+            &PreviewDialog::setZoomChoice);
     connect(print, &QPushButton::clicked, this, &PreviewDialog::printClicked);
     connect(pdf, &QPushButton::clicked, this, &PreviewDialog::savePdfClicked);
     connect(grid_, &QPushButton::toggled, view_, &QPrintPreviewWidget::updatePreview);

@@ -345,7 +345,7 @@ void TSettings::buildTabs() {
                     grid->addWidget(spin, row, 1);
                     if (!r.after.empty())
                         grid->addWidget(new QLabel(qs(r.after), box), row, 2);
-                    connect(spin, &QSpinBox::valueChanged, this,
+                    connect(spin, qOverload<int>(&QSpinBox::valueChanged), this,
                             [this, name = f->name](int v) { spinEdited(qs(name), v); });
                     ++row;
                 }

@@ -263,7 +263,7 @@ TEST_F(ListDialogsTest, DoubleClickPicksTheStudentAndConfirms) {
     // A click followed by the second press that the system reports as a double click.
     QTest::mouseClick(v->viewport(), Qt::LeftButton, {}, cell.center());
     QMouseEvent dbl(QEvent::MouseButtonDblClick, QPointF(cell.center()),
-                    v->viewport()->mapToGlobal(QPointF(cell.center())), Qt::LeftButton,
+                    QPointF(v->viewport()->mapToGlobal(cell.center())), Qt::LeftButton,
                     Qt::LeftButton, Qt::NoModifier);
     QCoreApplication::sendEvent(v->viewport(), &dbl);
 

@@ -27,7 +27,7 @@ int main(int argc, char** argv) {
             std::fprintf(stderr, "Редакция бланка: 0, 1 или 2\n");
             return 2;
         }
-        args.remove(at, 2);
+        args.erase(args.begin() + at, args.begin() + at + 2);
     }
     if (args.size() < 2) {
         std::fprintf(stderr, "Использование: page_shots [--edition 0|1|2] ПАПКА\n");
