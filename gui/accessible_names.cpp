@@ -52,7 +52,7 @@ QString nearestCaption(const QWidget* w, const QWidget* panel) {
     const QRect r = rectOnPanel(w, panel);
     const QLabel* best = nullptr;
     int bestDistance = std::numeric_limits<int>::max();
-    for (const QLabel* l : panel->findChildren<QLabel*>(Qt::FindDirectChildrenOnly)) {
+    for (const QLabel* l : panel->findChildren<QLabel*>(QString(), Qt::FindDirectChildrenOnly)) {
         if (l->text().trimmed().isEmpty() || !l->isVisibleTo(panel)) {
             continue;
         }

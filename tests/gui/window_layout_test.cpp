@@ -210,7 +210,8 @@ TEST_F(WindowLayoutTest, NothingOverlapsOrIsCutOnAnyPage) {
         }
         for (QWidget* parent : parents) {
             std::vector<QWidget*> shown;
-            for (QWidget* w : parent->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+            for (QWidget* w :
+                 parent->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
                 if (w->isVisibleTo(panel)) {
                     shown.push_back(w);
                 }
