@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QPointer>
 #include <QStringList>
 #include <array>
 #include <filesystem>
@@ -9,14 +10,17 @@
 #include <optional>
 #include <span>
 #include <string>
+#include <unordered_map>
 
 #include "gui/file_association.h"
 #include "gui/page_builder.h"
 #include "gui/page_variants.h"
 #include "lists/copy_commands.h"
 #include "lists/user_message.h"
+#include "model/blank_place.h"
 #include "model/document.h"
 #include "model/grade_list.h"
+#include "model/program_layout.h"
 #include "print/sheet.h"
 #include "report/report.h"
 #include "storage/document_file.h"
@@ -161,6 +165,10 @@ class TMainForm final : public QMainWindow {
 
     void buildMenus();
     void buildToolbar();
+    // The page's buttons that share a command with the menu.
+    void connectPageButtons(QWidget* panel);
+    // Lays the toolbar out for window width `w`.
+    void placeToolbar(int w);
     void buildStudentBox();
     void buildPages();
     void buildTables();
@@ -212,6 +220,8 @@ class TMainForm final : public QMainWindow {
     void switchSixPages();
     void switchPage(Page page, int version);
     void applyVariantRows(Page page, std::span<const VariantRow> rows, int version);
+    // Where `w` stood as designed, noted the first time a blank version places it.
+    const DesignedPlace& designedPlace(QWidget* w);
     void rgProfEduTypeClick();
     void SwitchAcademVersion_EduType();
     void applyFieldStyles();
@@ -228,9 +238,7 @@ class TMainForm final : public QMainWindow {
     Settings storedSettings_;  // what "App.ini" held when last read or written by this window
     // The layout "App.ini" keeps for the program: a document's own edition, table order and
     // row mode are shown while it is open, never stored as the program's.
-    struct ProgramLayout {
-        int vellexVersion, saveStyle, rowMode;
-    } programLayout_{};
+    ProgramLayout programLayout_;
     std::unique_ptr<RecoveryCopy> recovery_;
     QTimer* recoveryTimer_ = nullptr;
     bool recoveryFailureShown_ = false;
@@ -246,6 +254,13 @@ class TMainForm final : public QMainWindow {
     bool updating_ = false;             // widgets are being refreshed from the document
     bool diplomaSwitched_ = false;      // the diploma type's rule waits for the first switch
     std::array<int, 9> pageVersion_{};  // by sheet number
+    // Components a blank version has placed; the pointer tells a freed one from a new
+    // widget built at the same address.
+    struct DesignedSlot {
+        QPointer<QWidget> widget;
+        DesignedPlace place;
+    };
+    std::unordered_map<const QWidget*, DesignedSlot> designedPlaces_;
 
     PageWidgets widgets_;
     QTabWidget* pages_ = nullptr;

@@ -252,9 +252,11 @@ void PreviewDialog::printClicked() {
         choice.printer = printer_.printerName();
     choice.copies = printer_.copyCount();
     if (dialog.printRange() == QAbstractPrintDialog::PageRange) {
-        // "1-2,4" where the dialog takes a list, otherwise its from..to.
+        // "1-2,4" where the dialog takes a list (Qt 6), otherwise its from..to.
+#if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
         for (const QPageRanges::Range& r : printer_.pageRanges().toRangeList())
             choice.pages.ranges.emplace_back(r.from, r.to);
+#endif
         if (choice.pages.ranges.empty())
             choice.pages = PageSelection::only(dialog.fromPage(), dialog.toPage());
     } else if (dialog.printRange() == QAbstractPrintDialog::CurrentPage) {
