@@ -96,7 +96,7 @@ constexpr OlderRow kOlder[] = {
     {F::edDateOutCertificate, 578, {491, kM12 | kM4}, 150, {473, kM12 | kM4}, 52, 150, 0, 4},
 };
 
-// The 2010 blank; the block shifts are not used.
+// The 2010 blank, in page order; the block shifts are not used.
 struct Edition2Row {
     Field source;
     int pLeft, pTop, pWidth;
@@ -105,45 +105,31 @@ struct Edition2Row {
 };
 
 constexpr Edition2Row kEdition2[] = {
-    {F::edPresentDateCertificate1, 495, 150, 30, 150, 265, 30, 0, 4},
-    {F::edPresentDateCertificate2, 535, 150, 90, 150, 175, 80, 0, 4},
-    {F::edPresentDateCertificate, 635, 150, 70, 150, 75, 90, 2, 6},
-    {F::edStudentCertificate1, 10, 165, 370, 165, 400, 370, 2, 6},
-    {F::edStudentCertificate2, 10, 190, 370, 190, 400, 370, 2, 6},
-    {F::edStudentCertificate3, 10, 215, 370, 215, 400, 370, 2, 6},
     {F::edTownCertificate0, 10, 251, 370, 251, 400, 370, 2, 6},
     {F::edTownCertificate, 10, 276, 370, 276, 400, 370, 2, 6},
     {F::edSchoolCertificate1, 10, 301, 370, 301, 400, 370, 2, 6},
     {F::edSchoolCertificate2, 10, 326, 370, 326, 400, 370, 2, 6},
-    {F::edSchoolCertificate3, 10, 351, 370, 351, 400, 370, 2, 6},
-    {F::edSchoolCertificate4, 10, 376, 370, 376, 400, 370, 2, 6},
+    {F::edPresentDateCertificate, 635, 150, 70, 150, 75, 90, 2, 6},
+    {F::edStudentCertificate1, 10, 165, 370, 165, 400, 370, 2, 6},
+    {F::edStudentCertificate2, 10, 190, 370, 190, 400, 370, 2, 6},
     {F::edQualifyCertificate1, 400, 226, 370, 226, 10, 370, 2, 6},
     {F::edQualifyCertificate2, 400, 251, 370, 251, 10, 370, 2, 6},
     {F::edQualifyCertificate3, 400, 277, 370, 277, 10, 370, 2, 6},
     {F::edQualifyCertificate4, 400, 303, 370, 302, 10, 370, 2, 6},
     {F::edQualifyCertificate5, 400, 329, 370, 328, 10, 370, 2, 6},
     {F::edRegNoCertificate, 165, 406, 190, 406, 425, 190, 0, 4},
+    {F::edDateOutCertificate, 285, 432, 70, 432, 405, 90, 0, 4},
+    // The boxes the older blanks do not have.
+    {F::edStudentCertificate3, 10, 215, 370, 215, 400, 370, 2, 6},
+    {F::edSchoolCertificate3, 10, 351, 370, 351, 400, 370, 2, 6},
+    {F::edSchoolCertificate4, 10, 376, 370, 376, 400, 370, 2, 6},
+    {F::edPresentDateCertificate1, 495, 150, 30, 150, 265, 30, 0, 4},
+    {F::edPresentDateCertificate2, 535, 150, 90, 150, 175, 80, 0, 4},
     {F::edDateOutCertificate1, 130, 432, 40, 432, 610, 40, 0, 4},
     {F::edDateOutCertificate2, 180, 432, 95, 432, 505, 95, 0, 4},
-    {F::edDateOutCertificate, 285, 432, 70, 432, 405, 90, 0, 4},
     {F::edPredGosAttComCert, 640, 376, 170, 376, -10, 220, 0, 6},
     {F::edRukObrazUchCert, 640, 404, 170, 404, -10, 220, 0, 6},
 };
-
-// The boxes the 2010 blank adds to those of the older blanks, in the order they are made.
-constexpr Field kEdition2Added[] = {
-    F::edStudentCertificate3,     F::edSchoolCertificate3,      F::edSchoolCertificate4,
-    F::edPresentDateCertificate1, F::edPresentDateCertificate2, F::edDateOutCertificate1,
-    F::edDateOutCertificate2,     F::edPredGosAttComCert,       F::edRukObrazUchCert,
-};
-
-BoxPlace edition2Place(Field source, bool landscape) {
-    for (const auto& r : kEdition2)
-        if (r.source == source)
-            return landscape ? BoxPlace{r.lLeft, r.lTop, kLine, r.lHeight, r.lAdjust}
-                             : BoxPlace{r.pLeft, r.pTop, r.pWidth, kLine, r.pAdjust};
-    return {};
-}
 
 int sizeSetting(const Settings& s, SizeGroup g) {
     switch (g) {
@@ -172,6 +158,14 @@ PlacedBoxes placeCertificate(TReport& report, const Document& doc, const Setting
     if (doc.flag(Flag::cbCopySignDbl))
         placed.duplicate = placeDuplicateMark(page, kDuplicate[landscape ? 1 : 0]);
 
+    if (edition == 2) {
+        for (const auto& r : kEdition2) {
+            const BoxPlace at = landscape ? BoxPlace{r.lLeft, r.lTop, kLine, r.lHeight, r.lAdjust}
+                                          : BoxPlace{r.pLeft, r.pTop, r.pWidth, kLine, r.pAdjust};
+            placed.boxes.emplace_back(r.source, placeBox(page, r.source, at));
+        }
+        return placed;
+    }
     const std::array<int, 4> m{s.midDeltaYCert1, s.midDeltaYCert2, s.midDeltaYCert3,
                                s.midDeltaYCert4};
     for (const auto& r : kOlder) {
@@ -179,14 +173,6 @@ PlacedBoxes placeCertificate(TReport& report, const Document& doc, const Setting
                                 ? BoxPlace{r.lLeft.value(m), r.lTop, kLine, r.lHeight, r.lAdjust}
                                 : BoxPlace{r.pLeft, r.pTop.value(m), r.pWidth, kLine, r.pAdjust};
         placed.boxes.emplace_back(r.source, placeBox(page, r.source, at));
-    }
-
-    if (edition == 2) {
-        for (auto& [source, box] : placed.boxes)
-            moveBox(*box, edition2Place(source, landscape));
-        for (Field source : kEdition2Added)
-            placed.boxes.emplace_back(source,
-                                      placeBox(page, source, edition2Place(source, landscape)));
     }
     return placed;
 }

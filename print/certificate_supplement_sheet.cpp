@@ -83,8 +83,10 @@ std::vector<BoxRow> rows2010() {
 }
 
 // The older two-column layout; the table of disciplines follows these rows.
-std::vector<BoxRow> rowsOlder() {
-    return {
+const Layout& layout() {
+    static const Layout rows = {
+    {{kEd2}, rows2010()},
+    {{kOlderEditions}, {
         {"edTown7",        fixed(550), fixed(134),  fixed(220), 18, 11, kTown, kRightPart},
         {"edSurName7",     fixed(180), fixed(134),  fixed(350), 18, 11, kStudent},
         {"edName7",        fixed(38),  prevTop(29), fixed(550), 18, 11, kStudent},
@@ -101,31 +103,56 @@ std::vector<BoxRow> rowsOlder() {
         {"edQualify7",     fixed(545),
                            [](C c) { return c.boxes.at("edPresentDate7").top + 72 + 22 * c.line + c.s.midDeltaYRight2App1; },
                            fixed(220), 18, 10, kRight, kRightPart, 6},
+    }},
+    {{kOlderEditions}, tableRows(Table::Disciplines7, kTableRows, 378, 18)},
     };
+    return rows;
 }
 // clang-format on
 
-void fill2010(const SheetBoxes& boxes, const Document& doc, const Settings& s) {
-    applyFontSize(boxes.at("edTown7"), s.FontSizeApp7Town, s, Correction::SmallFont);
-    applyFontSize(boxes.lines("edQualify7", 1, 6), s.FontSizeApp7School, s, Correction::SmallFont);
-    std::vector<TTextBox*> lower = boxes.lines("edSchool7", 1, 4);
-    lower.push_back(&boxes.at("edQualify5"));
-    lower.push_back(&boxes.at("edQualify6"));
-    applyFontSize(lower, s.FontSizeApp7Qualify, s, Correction::None);
-    shiftSheet(boxes, s.DeltaX7, s.DeltaY7, 0, 0, MarkShift::WithSheet);
-    for (const char* role : {"edNumToDipl7", "edRegNo7"}) {
-        TTextBox& box = boxes.at(role);
-        setCoordinate(box, Coordinate::Top, box.top + s.DeltaXColumn72);
-    }
-    putFieldTexts(boxes, doc);
+const std::vector<SizeRule>& sizeRules() {
+    // clang-format off
+    static const std::vector<SizeRule> rules = {
+        {{}, &S::FontSizeApp7Town, {"edTown7"}, Correction::SmallFont},
+        // The 2010 blank prints the school in the lines the older ones give the
+        // qualification, and the qualification below them.
+        {{kEd2}, &S::FontSizeApp7School, lineRoles("edQualify7", 1, 6), Correction::SmallFont},
+        {{kEd2}, &S::FontSizeApp7Qualify,
+         {"edSchool71", "edSchool72", "edSchool73", "edSchool74", "edQualify5", "edQualify6"},
+         Correction::None},
+        {{kOlderEditions}, &S::FontSizeApp7School, lineRoles("edSchool7", 1, 4),
+         Correction::SmallFont},
+        {{kOlderEditions}, &S::FontSizeApp7Qualify, lineRoles("edQualify7", 1, 6),
+         Correction::SmallFont},
+    };
+    // clang-format on
+    return rules;
 }
 
-void fillOlder(const SheetBoxes& boxes, const Document& doc, const Settings& s) {
-    applyFontSize(boxes.at("edTown7"), s.FontSizeApp7Town, s, Correction::SmallFont);
-    applyFontSize(boxes.lines("edSchool7", 1, 4), s.FontSizeApp7School, s, Correction::SmallFont);
-    applyFontSize(boxes.lines("edQualify7", 1, 6), s.FontSizeApp7Qualify, s, Correction::SmallFont);
+}  // namespace
+
+SheetBoxes placeCertificateSupplement(TReport& report, const Document& doc, const Settings& s) {
+    SheetBoxes boxes = beginSupplementSheet(report, doc, sheet_code::kCertificateSupplement);
+    placeRowsAligned(boxes, s, selectRows(layout(), {supplementEdition(s), 0}));
+    return boxes;
+}
+
+void fillCertificateSupplement(const SheetBoxes& boxes, const Document& doc, const Settings& s) {
+    const LayoutKey key{supplementEdition(s), 0};
+    applySizeRules(boxes, s, sizeRules(), key);
+    // The 2010 blank has no right-hand group, so DeltaXRightCertApp / DeltaYRightCertApp
+    // reach no box there.
     shiftSheet(boxes, s.DeltaX7, s.DeltaY7, s.DeltaXRightCertApp, s.DeltaYRightCertApp,
                MarkShift::WithSheet);
+    if (key.edition == 2) {
+        // On the 2010 blank DeltaXColumn72 lowers the two numbers.
+        for (const char* role : {"edNumToDipl7", "edRegNo7"}) {
+            TTextBox& box = boxes.at(role);
+            setCoordinate(box, Coordinate::Top, box.top + s.DeltaXColumn72);
+        }
+        putFieldTexts(boxes, doc);
+        return;
+    }
     for (TTextBox* box : columnBoxes(boxes, Table::Disciplines7, kTableRows, Column::AudTime))
         setCoordinate(*box, Coordinate::Left, box->left + s.DeltaXColumn72);
     const std::vector<TTextBox*> grades =
@@ -135,26 +162,6 @@ void fillOlder(const SheetBoxes& boxes, const Document& doc, const Settings& s) 
     applyFontSize(grades, s.FontSizeColumn3Cert, s, Correction::None);
     putFieldTexts(boxes, doc);
     putTableTexts(boxes, doc, Table::Disciplines7, kTableRows);
-}
-
-}  // namespace
-
-SheetBoxes placeCertificateSupplement(TReport& report, const Document& doc, const Settings& s) {
-    SheetBoxes boxes = beginSupplementSheet(report, doc, sheet_code::kCertificateSupplement);
-    if (supplementEdition(s) == 2) {
-        placeRowsAligned(boxes, s, rows2010());
-    } else {
-        placeRowsAligned(boxes, s, rowsOlder());
-        placeTableRows(boxes, s, Table::Disciplines7, kTableRows, 378, 18);
-    }
-    return boxes;
-}
-
-void fillCertificateSupplement(const SheetBoxes& boxes, const Document& doc, const Settings& s) {
-    if (supplementEdition(s) == 2)
-        fill2010(boxes, doc, s);
-    else
-        fillOlder(boxes, doc, s);
 }
 
 void layoutCertificateSupplement(const Document& doc, const Settings& s, TReport& report) {

@@ -135,8 +135,8 @@ constexpr LandscapeRow kLandscape[] = {
     {F::edDateOutDiplom, {{{529, kM5}, {529, kM5}, {492, kM5}}}, 52, 150, 4},
 };
 
-// The 2010 blank, the same for the secondary and the initial diploma. Portrait boxes are
-// 18 high, landscape boxes 18 wide; the block shifts are not used.
+// The 2010 blank in page order, the same for the secondary and the initial diploma.
+// Portrait boxes are 18 high, landscape boxes 18 wide; the block shifts are not used.
 struct Edition2Row {
     Field source;
     int pLeft, pTop, pWidth, pAdjust;
@@ -144,53 +144,39 @@ struct Edition2Row {
 };
 
 constexpr Edition2Row kEdition2[] = {
-    {F::edPresentDateDiplom1, 495, 128, 30, 0, 128, 265, 30, 4},
-    {F::edPresentDateDiplom2, 535, 128, 90, 0, 128, 175, 80, 4},
+    {F::edTownDiplom, 10, 305, 370, 2, 305, 400, 370, 6},
+    {F::edTownDiplom0, 10, 280, 370, 2, 280, 400, 370, 6},
+    {F::edSchoolDiplom1, 10, 330, 370, 2, 330, 400, 370, 6},
+    {F::edSchoolDiplom2, 10, 355, 370, 2, 355, 400, 370, 6},
     {F::edPresentDateDiplom, 635, 128, 70, 2, 128, 75, 90, 6},
     {F::edStudentDiplom1, 10, 182, 370, 2, 182, 400, 370, 6},
     {F::edStudentDiplom2, 10, 207, 370, 2, 207, 400, 370, 6},
-    {F::edStudentDiplom3, 10, 232, 370, 2, 232, 400, 370, 6},
-    {F::edTownDiplom0, 10, 280, 370, 2, 280, 400, 370, 6},
-    {F::edTownDiplom, 10, 305, 370, 2, 305, 400, 370, 6},
-    {F::edSchoolDiplom1, 10, 330, 370, 2, 330, 400, 370, 6},
-    {F::edSchoolDiplom2, 10, 355, 370, 2, 355, 400, 370, 6},
-    {F::edSchoolDiplom3, 10, 380, 370, 2, 380, 400, 370, 6},
-    {F::edSchoolDiplom4, 10, 405, 370, 2, 405, 400, 370, 6},
     {F::edQualifyDiplom1, 400, 180, 370, 2, 180, 10, 370, 6},
     {F::edQualifyDiplom2, 400, 205, 370, 2, 205, 10, 370, 6},
     {F::edQualifyDiplom3, 400, 231, 370, 2, 231, 10, 370, 6},
-    {F::edQualifyDiplom4, 400, 256, 370, 2, 256, 10, 370, 6},
-    {F::edQualifyDiplom5, 400, 282, 370, 2, 282, 10, 370, 6},
     {F::edSpecDiplom1, 400, 330, 370, 2, 330, 10, 370, 6},
     {F::edSpecDiplom2, 400, 355, 370, 2, 355, 10, 370, 6},
     {F::edSpecDiplom3, 400, 381, 370, 2, 381, 10, 370, 6},
     {F::edSpecDiplom4, 400, 406, 370, 2, 406, 10, 370, 6},
-    {F::edSpecDiplom5, 400, 432, 370, 2, 432, 10, 370, 6},
     {F::edRegNoDiplom, 165, 459, 190, 0, 459, 425, 190, 4},
+    {F::edDateOutDiplom, 285, 485, 70, 0, 485, 405, 90, 4},
+    // The boxes the older blanks do not have.
+    {F::edStudentDiplom3, 10, 232, 370, 2, 232, 400, 370, 6},
+    {F::edSchoolDiplom3, 10, 380, 370, 2, 380, 400, 370, 6},
+    {F::edSchoolDiplom4, 10, 405, 370, 2, 405, 400, 370, 6},
+    {F::edPresentDateDiplom1, 495, 128, 30, 0, 128, 265, 30, 4},
+    {F::edPresentDateDiplom2, 535, 128, 90, 0, 128, 175, 80, 4},
     {F::edDateOutDiplom1, 130, 485, 40, 0, 485, 610, 40, 4},
     {F::edDateOutDiplom2, 180, 485, 95, 0, 485, 505, 95, 4},
-    {F::edDateOutDiplom, 285, 485, 70, 0, 485, 405, 90, 4},
+    {F::edQualifyDiplom4, 400, 256, 370, 2, 256, 10, 370, 6},
+    {F::edQualifyDiplom5, 400, 282, 370, 2, 282, 10, 370, 6},
+    {F::edSpecDiplom5, 400, 432, 370, 2, 432, 10, 370, 6},
     {F::edPredGosAttCom, 640, 465, 170, 0, 464, -10, 220, 6},
     {F::edRukObrazUch, 640, 490, 170, 0, 489, -10, 220, 6},
 };
 
-// The boxes the 2010 blank adds to those of the older blanks, in the order they are made.
-constexpr Field kEdition2Added[] = {
-    F::edStudentDiplom3,     F::edSchoolDiplom3,  F::edSchoolDiplom4,  F::edPresentDateDiplom1,
-    F::edPresentDateDiplom2, F::edDateOutDiplom1, F::edDateOutDiplom2, F::edQualifyDiplom4,
-    F::edQualifyDiplom5,     F::edSpecDiplom5,    F::edPredGosAttCom,  F::edRukObrazUch,
-};
-
 bool isLandscape(int variant) {
     return variant >= 2;
-}
-
-BoxPlace edition2Place(Field source, bool landscape) {
-    for (const auto& r : kEdition2)
-        if (r.source == source)
-            return landscape ? BoxPlace{r.lLeft, r.lTop, kLine, r.lHeight, r.lAdjust}
-                             : BoxPlace{r.pLeft, r.pTop, r.pWidth, kLine, r.pAdjust};
-    return {};
 }
 
 // Which column of the editions-0/1 tables a variant and edition read: only the secondary
@@ -241,7 +227,14 @@ PlacedBoxes placeDiploma(TReport& report, const Document& doc, const Settings& s
     if (doc.flag(Flag::cbCopySign))
         placed.duplicate = placeDuplicateMark(page, kDuplicate[static_cast<std::size_t>(variant)]);
 
-    // The older blanks' boxes are made first in every edition; the 2010 blank moves them.
+    if (edition == 2) {
+        for (const auto& r : kEdition2) {
+            const BoxPlace at = landscape ? BoxPlace{r.lLeft, r.lTop, kLine, r.lHeight, r.lAdjust}
+                                          : BoxPlace{r.pLeft, r.pTop, r.pWidth, kLine, r.pAdjust};
+            placed.boxes.emplace_back(r.source, placeBox(page, r.source, at));
+        }
+        return placed;
+    }
     const std::array<int, 5> m{s.midDeltaYDiplom1, s.midDeltaYDiplom2, s.midDeltaYDiplom3,
                                s.midDeltaYDiplom4, s.midDeltaYDiplom5};
     const int column = olderColumn(variant, edition);
@@ -255,14 +248,6 @@ PlacedBoxes placeDiploma(TReport& report, const Document& doc, const Settings& s
             const BoxPlace at{r.left, r.top[column].value(m), r.width, kLine, r.adjust};
             placed.boxes.emplace_back(r.source, placeBox(page, r.source, at));
         }
-    }
-
-    if (edition == 2) {
-        for (auto& [source, box] : placed.boxes)
-            moveBox(*box, edition2Place(source, landscape));
-        for (Field source : kEdition2Added)
-            placed.boxes.emplace_back(source,
-                                      placeBox(page, source, edition2Place(source, landscape)));
     }
     return placed;
 }

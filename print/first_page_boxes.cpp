@@ -15,19 +15,6 @@ constexpr int kRowHeight = 17;
 
 }  // namespace
 
-Formula widthTo(int right) {
-    return [right](const PlaceContext& c) { return right - (c.prev().left + c.prev().width); };
-}
-
-Formula fixedPlus(int base, std::initializer_list<SettingKey> keys) {
-    return [base, ks = std::vector<SettingKey>(keys)](const PlaceContext& c) {
-        int v = base;
-        for (SettingKey k : ks)
-            v += c.s.*k;
-        return v;
-    };
-}
-
 void placeRowsAligned(SheetBoxes& boxes, const Settings& s, const std::vector<BoxRow>& rows) {
     placeRows(boxes, s, rows);
     applyRowAdjust(boxes, s, rows);
@@ -42,16 +29,16 @@ std::string cellRole(Table table, int row, Column column) {
            std::string(columnName(column));
 }
 
-void placeTableRows(SheetBoxes& boxes, const Settings& s, Table table, int rows, int top0,
-                    int pitch) {
-    for (int r = 1; r <= rows; ++r) {
-        for (int c = 0; c < 3; ++c) {
-            TTextBox& box = boxes.place(cellRole(table, r, kColumns[c]), kColumnLeft[c],
-                                        top0 + pitch * r, kColumnWidth[c], kRowHeight);
-            if (kColumns[c] == Column::AudTime)
-                setAdjust(box, s.AdjustAudTime);
-        }
-    }
+std::vector<BoxRow> tableRows(Table table, int rows, int top0, int pitch,
+                              std::initializer_list<SettingKey> keys) {
+    std::vector<BoxRow> out;
+    for (int r = 1; r <= rows; ++r)
+        for (int c = 0; c < 3; ++c)
+            out.push_back(
+                {cellRole(table, r, kColumns[c]), fixed(kColumnLeft[c]),
+                 fixedPlus(top0 + pitch * r, keys), fixed(kColumnWidth[c]), kRowHeight, 10,
+                 kColumns[c] == Column::AudTime ? setting(&Settings::AdjustAudTime) : Formula{}});
+    return out;
 }
 
 std::vector<TTextBox*> columnBoxes(const SheetBoxes& boxes, Table table, int rows, Column column) {

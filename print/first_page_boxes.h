@@ -7,16 +7,10 @@
 #include "model/document.h"
 #include "print/supplement_common.h"
 
-// What the first pages of the academic certificate and the certificate supplement, and the
-// NPO supplement, share beyond the common supplement rules: the discipline table printed on
-// a first page, and texts put into boxes by the field each box is named after.
+// What the first pages of the supplements and certificates share beyond the common
+// supplement rules: the discipline table printed on a first page, and texts put into boxes
+// by the field each box is named after.
 namespace vellex {
-
-// Formula helpers beside those of the common rules.
-// A width that ends the box at `right`: right − (prev.Left + prev.Width).
-Formula widthTo(int right);
-// A fixed value plus the settings.
-Formula fixedPlus(int base, std::initializer_list<SettingKey> keys);
 
 // placeRows, then the rows' alignment codes. The codes depend on settings only, so the
 // final ones can be written as the boxes are placed.
@@ -28,14 +22,15 @@ bool studentCentred(const Settings& s);
 // The role of a discipline table box: "Disciplines4 row 5 Value".
 std::string cellRole(Table table, int row, Column column);
 
-// Rows 1..rows of a discipline table on a first page, one row every `pitch` units from
-// `top0` + `pitch`, each row a name, an hours and a grade box (in that order, 17 high):
-// names at 62 (250 wide), hours at 345 (80, centred by AdjustAudTime), grades at 435
-// (150). They shift with the sheet, not with a right-hand group.
-void placeTableRows(SheetBoxes& boxes, const Settings& s, Table table, int rows, int top0,
-                    int pitch);
+// The rows of a discipline table on a first page: table rows 1..rows, one every `pitch`
+// units from `top0` (plus the settings `keys`) + `pitch`, each a name, an hours and a grade
+// box (in that order, 17 high): names at 62 (250 wide), hours at 345 (80, centred by
+// AdjustAudTime), grades at 435 (150). They shift with the sheet, not with a right-hand
+// group.
+std::vector<BoxRow> tableRows(Table table, int rows, int top0, int pitch,
+                              std::initializer_list<SettingKey> keys = {});
 
-// The boxes of one column of a table placed by placeTableRows.
+// The boxes of one column of a table placed from tableRows.
 std::vector<TTextBox*> columnBoxes(const SheetBoxes& boxes, Table table, int rows, Column column);
 
 // Every box whose role is the name of a document field gets that field's text; boxes with

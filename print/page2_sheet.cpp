@@ -1,5 +1,6 @@
 #include "print/page2_sheet.h"
 
+#include <cstdint>
 #include <string>
 
 #include "print/first_page_boxes.h"
@@ -16,8 +17,8 @@ constexpr int kGradeWidth = 150;
 struct Page2Constants {
     int nameLeft, hoursLeft, gradeLeft;
 };
-constexpr Page2Constants k2010{60, 490, 580};
-constexpr Page2Constants kOlder{62, 510, 610};
+// By edition: the 2010 blank has its columns further left.
+constexpr Page2Constants kColumns[3] = {{62, 510, 610}, {62, 510, 610}, {60, 490, 580}};
 
 // The SPO blanks of 2010 (portrait and landscape diplomas) start the table lower and end
 // the signature block higher than the NPO ones.
@@ -64,16 +65,17 @@ NameRule nameRule(int mode) {
     }
 }
 
-// Hours and grade boxes after all are placed.
-Height cellHeight(bool is2010, int mode) {
-    if (is2010) {
-        if (mode == 1 || mode == 2 || mode == 4)
-            return Height::ColsHeight;
-        if (mode == 3)
-            return Height::Fifteen;
-        return Height::ColsDeltaH;
-    }
-    return mode >= 1 && mode <= 4 ? Height::ColsHeight : Height::ColsDeltaH;
+// Hours and grade boxes after all are placed, by blank (older, 2010) and row mode 0..4; other
+// modes take ColsDeltaH.
+constexpr Height kCellHeight[2][5] = {
+    {Height::ColsDeltaH, Height::ColsHeight, Height::ColsHeight, Height::ColsHeight,
+     Height::ColsHeight},
+    {Height::ColsDeltaH, Height::ColsHeight, Height::ColsHeight, Height::Fifteen,
+     Height::ColsHeight},
+};
+
+Height cellHeight(int edition, int mode) {
+    return mode >= 0 && mode <= 4 ? kCellHeight[edition == 2 ? 1 : 0][mode] : Height::ColsDeltaH;
 }
 
 // The signature block of the 2010 blanks; `head` is the top of its first line.
@@ -86,6 +88,24 @@ std::vector<BoxRow> signatureRows(int head) {
         {"edMonthOut", afterPrev(20), prevTop(), fixed(180)},
         {"edYearOut", afterPrev(20), prevTop(), fixed(140)},
     };
+}
+
+constexpr std::uint32_t kSpo = 1;
+
+// The table's first line (before the first pitch) by blank.
+int tableTop(const LayoutKey& key) {
+    if (key.edition != 2)
+        return 140;
+    return key.variant & kSpo ? 166 : 157;
+}
+
+// Only the 2010 blanks have the signature block on this page.
+const Layout& signatureLayout() {
+    static const Layout layout = {
+        {{kEd2, kSpo}, signatureRows(166 + 795)},
+        {{kEd2, 0, kSpo}, signatureRows(157 + 808)},
+    };
+    return layout;
 }
 
 }  // namespace
@@ -155,9 +175,9 @@ void shiftDisciplineColumns(const DisciplinePage& page, const Settings& s) {
 
 DisciplinePage placePage2Sheet(const Document& doc, const Settings& s, TReport& report) {
     DisciplinePage page{beginSupplementSheet(report, doc, sheet_code::kPage2), {}, {}, {}, {}};
-    const bool is2010 = s.VellexVersion == 2;
-    const Page2Constants& cols = is2010 ? k2010 : kOlder;
-    const int t0 = is2010 ? (spoBlank(doc) ? 166 : 157) : 140;
+    const LayoutKey key{supplementEdition(s), spoBlank(doc) ? kSpo : 0};
+    const Page2Constants& cols = kColumns[key.edition];
+    const int t0 = tableTop(key);
     const int rows = s.rowsPage2();
     const int mode = s.mode_N_Discipl;
 
@@ -171,18 +191,16 @@ DisciplinePage placePage2Sheet(const Document& doc, const Settings& s, TReport& 
     }
     placeDisciplineColumns(page, Table::Disciplines, tops, heightOf(rule.height, s), s.ColsDeltaH,
                            cols.nameLeft, cols.hoursLeft, cols.gradeLeft, s);
-    const int cells = heightOf(cellHeight(is2010, mode), s);
+    const int cells = heightOf(cellHeight(key.edition, mode), s);
     for (TTextBox* b : page.hours)
         setCoordinate(*b, Coordinate::Height, cells);
     for (TTextBox* b : page.grades)
         setCoordinate(*b, Coordinate::Height, cells);
 
-    if (is2010) {
-        const std::vector<BoxRow> signature = signatureRows(t0 + (spoBlank(doc) ? 795 : 808));
-        placeRows(page.boxes, s, signature);
-        for (const BoxRow& row : signature)
-            page.block.push_back(&page.boxes.at(row.role));
-    }
+    const std::vector<BoxRow> signature = selectRows(signatureLayout(), key);
+    placeRows(page.boxes, s, signature);
+    for (const BoxRow& row : signature)
+        page.block.push_back(&page.boxes.at(row.role));
     return page;
 }
 

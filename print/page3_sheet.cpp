@@ -11,8 +11,12 @@ constexpr int kRows = 48;
 struct Page3Constants {
     int t0, nameLeft, hoursLeft, gradeLeft;
 };
-constexpr Page3Constants k2010{230, 60, 490, 580};
-constexpr Page3Constants kOlder{220, 62, 510, 610};
+// By edition: the 2010 blank starts its table lower and its columns further left.
+constexpr Page3Constants kColumns[3] = {
+    {220, 62, 510, 610},
+    {220, 62, 510, 610},
+    {230, 60, 490, 580},
+};
 
 // Name column per row mode: pitch and height; mode 2 takes the double-row rule of page 2
 // with a base pitch of 14.
@@ -54,12 +58,18 @@ std::vector<BoxRow> blockRows() {
     // clang-format on
 }
 
+// Only the 2010 blank has the header and the signature block on this page.
+const Layout& blockLayout() {
+    static const Layout layout = {{{kEd2}, blockRows()}};
+    return layout;
+}
+
 }  // namespace
 
 DisciplinePage placePage3Sheet(const Document& doc, const Settings& s, TReport& report) {
     DisciplinePage page{beginSupplementSheet(report, doc, sheet_code::kPage3), {}, {}, {}, {}};
-    const bool is2010 = s.VellexVersion == 2;
-    const Page3Constants& c = is2010 ? k2010 : kOlder;
+    const int edition = supplementEdition(s);
+    const Page3Constants& c = kColumns[edition];
     const int mode = s.mode_N_Discipl;
     const int base = basePitch(mode);
 
@@ -81,13 +91,11 @@ DisciplinePage placePage3Sheet(const Document& doc, const Settings& s, TReport& 
             setCoordinate(*b, Coordinate::Height, cells);
     }
 
-    if (is2010) {
-        const std::vector<BoxRow> rows = blockRows();
-        placeRows(page.boxes, s, rows);
-        applyRowAdjust(page.boxes, s, rows);
-        for (const BoxRow& row : rows)
-            page.block.push_back(&page.boxes.at(row.role));
-    }
+    const std::vector<BoxRow> rows = selectRows(blockLayout(), {edition, 0});
+    placeRows(page.boxes, s, rows);
+    applyRowAdjust(page.boxes, s, rows);
+    for (const BoxRow& row : rows)
+        page.block.push_back(&page.boxes.at(row.role));
     return page;
 }
 

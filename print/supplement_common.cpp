@@ -85,6 +85,19 @@ SheetBoxes beginSupplementSheet(TReport& report, const Document& doc, int sheetC
     return boxes;
 }
 
+bool When::matches(const LayoutKey& key) const {
+    const bool edition = key.edition >= 0 && key.edition < 8 && (editions >> key.edition) & 1u;
+    return edition && (key.variant & with) == with && (key.variant & without) == 0;
+}
+
+std::vector<BoxRow> selectRows(const Layout& layout, const LayoutKey& key) {
+    std::vector<BoxRow> rows;
+    for (const RowGroup& group : layout)
+        if (group.when.matches(key))
+            rows.insert(rows.end(), group.rows.begin(), group.rows.end());
+    return rows;
+}
+
 void placeRows(SheetBoxes& boxes, const Settings& s, std::span<const BoxRow> rows) {
     for (const BoxRow& row : rows) {
         const int count = row.lines > 0 ? row.lines : 1;
@@ -144,6 +157,19 @@ Formula topOf(std::string role, int offset, std::initializer_list<SettingKey> ke
     };
 }
 
+Formula widthTo(int right) {
+    return [right](const PlaceContext& c) { return right - (c.prev().left + c.prev().width); };
+}
+
+Formula fixedPlus(int base, std::initializer_list<SettingKey> keys) {
+    return [base, ks = std::vector<SettingKey>(keys)](const PlaceContext& c) {
+        int v = base;
+        for (SettingKey k : ks)
+            v += c.s.*k;
+        return v;
+    };
+}
+
 int smallFontCorrection(const Settings& s, int size) {
     return s.FontYcorr && size < 10 ? 10 - size : 0;
 }
@@ -163,6 +189,21 @@ void applyFontSize(std::span<TTextBox* const> boxes, int size, const Settings& s
                    Correction correction) {
     for (TTextBox* box : boxes)
         applyFontSize(*box, size, s, correction);
+}
+
+std::vector<std::string> lineRoles(const std::string& prefix, int first, int last) {
+    std::vector<std::string> roles;
+    for (int i = first; i <= last; ++i)
+        roles.push_back(prefix + std::to_string(i));
+    return roles;
+}
+
+void applySizeRules(const SheetBoxes& boxes, const Settings& s, std::span<const SizeRule> rules,
+                    const LayoutKey& key) {
+    for (const SizeRule& rule : rules)
+        if (rule.when.matches(key))
+            for (const std::string& role : rule.roles)
+                applyFontSize(boxes.at(role), s.*rule.size, s, rule.correction);
 }
 
 void shiftSheet(const SheetBoxes& boxes, int dx, int dy, int rightDx, int rightDy, MarkShift mark) {

@@ -115,6 +115,44 @@ struct BoxRow {
     int firstLine = 1;
 };
 
+// --- Blanks and editions as data ---
+
+// The blank one layout is drawn for: its edition and the sheet's own variant bits, which
+// each sheet reads from the document (six school lines, three qualification lines, the SPO
+// blank…). Which rows a page gets is looked up by this key, so a new blank is new rows,
+// never a new code path.
+struct LayoutKey {
+    int edition = 0;
+    std::uint32_t variant = 0;
+};
+
+// Edition bits of When::editions.
+inline constexpr std::uint8_t kEd0 = 1;
+inline constexpr std::uint8_t kEd1 = 2;
+inline constexpr std::uint8_t kEd2 = 4;
+inline constexpr std::uint8_t kOlderEditions = kEd0 | kEd1;
+inline constexpr std::uint8_t kAnyEdition = kEd0 | kEd1 | kEd2;
+
+// Which blanks a group of rows belongs to: one of `editions`, with every bit of `with` and
+// no bit of `without` set in the variant.
+struct When {
+    std::uint8_t editions = kAnyEdition;
+    std::uint32_t with = 0;
+    std::uint32_t without = 0;
+    bool matches(const LayoutKey& key) const;
+};
+
+// Rows that appear together on the blanks `when` names. A layout lists its groups in page
+// order; rows of one role in two groups are that box on two different blanks.
+struct RowGroup {
+    When when;
+    std::vector<BoxRow> rows;
+};
+using Layout = std::vector<RowGroup>;
+
+// The rows of `layout` that the blank `key` has, in page order.
+std::vector<BoxRow> selectRows(const Layout& layout, const LayoutKey& key);
+
 // Places the rows in order. Each formula is evaluated once, as its box is placed, so a box
 // moved later does not take the boxes chained on it along.
 void placeRows(SheetBoxes& boxes, const Settings& s, std::span<const BoxRow> rows);
@@ -131,6 +169,10 @@ Formula prevTop(int offset = 0, std::initializer_list<SettingKey> keys = {});
 Formula afterPrev(int gap);
 // <role>.Top + offset + the settings.
 Formula topOf(std::string role, int offset = 0, std::initializer_list<SettingKey> keys = {});
+// A width that ends the box at `right`: right − (prev.Left + prev.Width).
+Formula widthTo(int right);
+// A fixed value plus the settings.
+Formula fixedPlus(int base, std::initializer_list<SettingKey> keys);
 
 // --- Stage two: sizes, shifts, texts ---
 
@@ -145,6 +187,21 @@ enum class Correction : std::uint8_t { None, SmallFont };
 void applyFontSize(std::span<TTextBox* const> boxes, int size, const Settings& s,
                    Correction correction);
 void applyFontSize(TTextBox& box, int size, const Settings& s, Correction correction);
+
+// A font-size setting and the boxes it reaches on the blanks `when` names.
+struct SizeRule {
+    When when;
+    SettingKey size;
+    std::vector<std::string> roles;
+    Correction correction;
+};
+
+// The roles prefix+first … prefix+last of a line group.
+std::vector<std::string> lineRoles(const std::string& prefix, int first, int last);
+
+// Applies every rule of the blank `key`, in order.
+void applySizeRules(const SheetBoxes& boxes, const Settings& s, std::span<const SizeRule> rules,
+                    const LayoutKey& key);
 
 // Whether the duplicate mark moves with the sheet (first pages) or stays put (page 3).
 enum class MarkShift : std::uint8_t { WithSheet, Fixed };

@@ -1,5 +1,6 @@
 #include "print/supplement_npo_sheet.h"
 
+#include <cstdint>
 #include <vector>
 
 #include "model/document.h"
@@ -23,12 +24,17 @@ const Formula kTown = setting(&S::AdjustTown);
 constexpr ShiftGroup kLeftPart = ShiftGroup::Sheet;
 constexpr ShiftGroup kRightPart = ShiftGroup::Right;
 
-bool sixSchoolLines(const Document& doc) {
-    return doc.choice(Choice::rgSchoolNPO) == 1;
-}
+// Variant bits of this sheet's blanks.
+constexpr std::uint32_t kSixSchool = 1;     // rgSchoolNPO "6 строк"
+constexpr std::uint32_t kThreeQualify = 2;  // rgQualifyNPO "3 строки"
 
-bool threeQualifyLines(const Document& doc) {
-    return doc.choice(Choice::rgQualifyNPO) == 1;
+LayoutKey layoutKey(const Document& doc, const Settings& s) {
+    std::uint32_t variant = 0;
+    if (doc.choice(Choice::rgSchoolNPO) == 1)
+        variant |= kSixSchool;
+    if (doc.choice(Choice::rgQualifyNPO) == 1)
+        variant |= kThreeQualify;
+    return {supplementEdition(s), variant};
 }
 
 // clang-format off
@@ -73,11 +79,23 @@ std::vector<BoxRow> rows2010() {
 
 // The older two-column layout: the student's data on the left, the school, numbers, dates
 // and qualification on the right.
-std::vector<BoxRow> rowsOlder(bool threeQualify) {
-    std::vector<BoxRow> rows = {
+// Six school lines take the town's place and push the town up above them; the sixth line
+// sits closer to the fifth.
+const Layout& layout() {
+    static const Layout rows = {
+    {{kEd2}, rows2010()},
+    {{kOlderEditions, 0, kSixSchool}, {
         {"edTownNPO",        fixed(530), fixed(120), fixed(220), 18, 11, kTown, kRightPart},
         {"edSchoolNPO",      fixed(530), [](C c) { return c.boxes.at("edTownNPO").top + 20 * c.line; },
                              fixed(220), 18, 11, kSchool, kRightPart, 6},
+    }},
+    {{kOlderEditions, kSixSchool}, {
+        {"edTownNPO",        fixed(530), fixed(120 - 16), fixed(220), 18, 11, kTown, kRightPart},
+        {"edSchoolNPO",      fixed(530), [](C c) { return c.boxes.at("edTownNPO").top + 16 + 20 * (c.line - 1); },
+                             fixed(220), 18, 11, kSchool, kRightPart, 5},
+        {"edSchoolNPO6",     fixed(530), topOf("edSchoolNPO5", 16), fixed(220), 18, 11, kSchool, kRightPart},
+    }},
+    {{kOlderEditions}, {
         {"edSurNameNPO",     fixed(172), fixed(124), fixed(350), 18, 11, kStudent},
         {"edNameNPO",        fixed(50),  prevTop(30), fixed(550), 18, 11, kStudent},
         {"edBirthDayNPO",    fixed(155), fixed(178), fixed(370), 18, 11, kBirthDay},
@@ -101,10 +119,11 @@ std::vector<BoxRow> rowsOlder(bool threeQualify) {
         {"edQualifyNPO1",    fixed(532), topOf("edPresentDateNPO", 71, {&S::midDeltaYRight2App1}),
                              fixed(220), 18, 10, kRight, kRightPart},
         {"edQualifyNPO2",    fixed(532), prevTop(14), fixed(220), 18, 10, kRight, kRightPart},
-    };
-    if (threeQualify)
-        rows.push_back({"edQualifyNPO3", fixed(532), prevTop(16), fixed(220), 18, 10, kRight, kRightPart});
-    const std::vector<BoxRow> rest = {
+    }},
+    {{kOlderEditions, kThreeQualify}, {
+        {"edQualifyNPO3",    fixed(532), prevTop(16), fixed(220), 18, 10, kRight, kRightPart},
+    }},
+    {{kOlderEditions}, {
         {"edEducationNPO1",  fixed(230), topOf("edQualifyNPO2"), fixed(370)},
         {"edEducationNPO2",  fixed(50),  topOf("edQualifyNPO2", 26), fixed(600)},
         {"edPrakticNPO1",    fixed(230), fixedPlus(648, {&S::midDeltaYLeft3App1}), fixed(370)},
@@ -122,90 +141,75 @@ std::vector<BoxRow> rowsOlder(bool threeQualify) {
                              fixed(550), 18, 10, nullptr, kLeftPart, 6, 2},
         {"edSpecRightNPO",   fixed(530), [](C c) { return c.boxes.at("edPrakticNPO1").top - 1 + 22 * (c.line - 1); },
                              fixed(220), 18, 10, kRight, kRightPart, 5},
+    }},
     };
-    rows.insert(rows.end(), rest.begin(), rest.end());
     return rows;
 }
 // clang-format on
 
-void emptyLastSchoolLines(const SheetBoxes& boxes, const Document& doc) {
-    if (sixSchoolLines(doc))
-        return;
-    putText(boxes.at("edSchoolNPO5"), "");
-    putText(boxes.at("edSchoolNPO6"), "");
+const std::vector<SizeRule>& sizeRules() {
+    // clang-format off
+    static const std::vector<SizeRule> rules = {
+        {{}, &S::FontSizeAppTown, {"edTownNPO"}, Correction::SmallFont},
+        {{}, &S::FontSizeAppSchool, lineRoles("edSchoolNPO", 1, 6), Correction::SmallFont},
+        {{kEd2}, &S::FontSizeApp5Qualify,
+         {"edPrakticNPO1", "edQualifyNPO1", "edQualifyNPO2", "edQualifyNPO3"}, Correction::None},
+        {{kEd2}, &S::FontSizeApp5SpecRight,
+         {"edSpecialNPO1", "edSpecialNPO2", "edNameDiplPrjNPO1", "edNameDiplPrjNPO2"},
+         Correction::None},
+        {{kOlderEditions, 0, kThreeQualify}, &S::FontSizeApp5Qualify,
+         lineRoles("edQualifyNPO", 1, 2), Correction::None},
+        {{kOlderEditions, kThreeQualify}, &S::FontSizeApp5Qualify,
+         lineRoles("edQualifyNPO", 1, 3), Correction::None},
+        {{kOlderEditions}, &S::FontSizeApp5SpecRight, {"edSpecRightNPO1"}, Correction::None},
+        {{kOlderEditions}, &S::FontSizeApp5SpecRight, lineRoles("edSpecRightNPO", 2, 5),
+         Correction::SmallFont},
+        {{kOlderEditions}, &S::FontSizeApp5ExamMore, lineRoles("edExamMoreNPO", 1, 7),
+         Correction::SmallFont},
+    };
+    // clang-format on
+    return rules;
 }
 
-void fill2010(const SheetBoxes& boxes, const Document& doc, const Settings& s) {
-    applyFontSize(boxes.at("edTownNPO"), s.FontSizeAppTown, s, Correction::SmallFont);
-    applyFontSize(boxes.lines("edSchoolNPO", 1, 6), s.FontSizeAppSchool, s, Correction::SmallFont);
-    for (const char* role : {"edPrakticNPO1", "edQualifyNPO1", "edQualifyNPO2", "edQualifyNPO3"})
-        applyFontSize(boxes.at(role), s.FontSizeApp5Qualify, s, Correction::None);
-    for (const char* role :
-         {"edSpecialNPO1", "edSpecialNPO2", "edNameDiplPrjNPO1", "edNameDiplPrjNPO2"})
-        applyFontSize(boxes.at(role), s.FontSizeApp5SpecRight, s, Correction::None);
-    shiftSheet(boxes, s.DeltaX1, s.DeltaY1, 0, 0, MarkShift::WithSheet);
-    putFieldTexts(boxes, doc);
-    emptyLastSchoolLines(boxes, doc);
-}
-
-void fillOlder(const SheetBoxes& boxes, const Document& doc, const Settings& s) {
-    const bool three = threeQualifyLines(doc);
-    applyFontSize(boxes.at("edTownNPO"), s.FontSizeAppTown, s, Correction::SmallFont);
-    applyFontSize(boxes.lines("edSchoolNPO", 1, 6), s.FontSizeAppSchool, s, Correction::SmallFont);
-    const std::vector<TTextBox*> qualify = boxes.lines("edQualifyNPO", 1, three ? 3 : 2);
-    applyFontSize(qualify, s.FontSizeApp5Qualify, s, Correction::None);
-    applyFontSize(boxes.at("edSpecRightNPO1"), s.FontSizeApp5SpecRight, s, Correction::None);
-    applyFontSize(boxes.lines("edSpecRightNPO", 2, 5), s.FontSizeApp5SpecRight, s,
-                  Correction::SmallFont);
-    applyFontSize(boxes.lines("edExamMoreNPO", 1, 7), s.FontSizeApp5ExamMore, s,
-                  Correction::SmallFont);
-
-    // The qualification lines keep their own spacing around the middle line. A size of 0
-    // is never applied, so it moves nothing either.
+// The qualification lines of the older blanks keep their own spacing around the middle
+// line. A size of 0 is never applied, so it moves nothing either.
+void spaceQualifyLines(const SheetBoxes& boxes, const Settings& s, bool three) {
     const int q = s.FontSizeApp5Qualify;
-    if (const int d = q != 0 ? smallFontCorrection(s, q) : 0; d > 0) {
-        TTextBox& middle = boxes.at("edQualifyNPO2");
-        setCoordinate(middle, Coordinate::Top, middle.top + d);
-        setCoordinate(boxes.at("edQualifyNPO1"), Coordinate::Top, middle.top - q - 2);
-        if (three)
-            setCoordinate(boxes.at("edQualifyNPO3"), Coordinate::Top, middle.top + q + 6);
-        for (TTextBox* box : qualify)
-            setCoordinate(*box, Coordinate::Height, box->height - d);
-    }
-
-    shiftSheet(boxes, s.DeltaX1, s.DeltaY1, s.DeltaXRightApp, s.DeltaYRightApp,
-               MarkShift::WithSheet);
-    putFieldTexts(boxes, doc);
-    emptyLastSchoolLines(boxes, doc);
+    const int d = q != 0 ? smallFontCorrection(s, q) : 0;
+    if (d <= 0)
+        return;
+    TTextBox& middle = boxes.at("edQualifyNPO2");
+    setCoordinate(middle, Coordinate::Top, middle.top + d);
+    setCoordinate(boxes.at("edQualifyNPO1"), Coordinate::Top, middle.top - q - 2);
+    if (three)
+        setCoordinate(boxes.at("edQualifyNPO3"), Coordinate::Top, middle.top + q + 6);
+    for (TTextBox* box : boxes.lines("edQualifyNPO", 1, three ? 3 : 2))
+        setCoordinate(*box, Coordinate::Height, box->height - d);
 }
 
 }  // namespace
 
 SheetBoxes placeSupplementNpo(TReport& report, const Document& doc, const Settings& s) {
     SheetBoxes boxes = beginSupplementSheet(report, doc, sheet_code::kSupplementNpo);
-    if (supplementEdition(s) == 2) {
-        placeRowsAligned(boxes, s, rows2010());
-        return boxes;
-    }
-    placeRowsAligned(boxes, s, rowsOlder(threeQualifyLines(doc)));
-    if (sixSchoolLines(doc)) {
-        // Six lines take the town's place and push the town up above them; the sixth
-        // line sits closer to the fifth.
-        TTextBox& town = boxes.at("edTownNPO");
-        const std::vector<TTextBox*> school = boxes.lines("edSchoolNPO", 1, 6);
-        for (int i = 1; i <= 5; ++i)
-            setCoordinate(*school[i - 1], Coordinate::Top, town.top + (i - 1) * 20);
-        setCoordinate(town, Coordinate::Top, school[0]->top - 16);
-        setCoordinate(*school[5], Coordinate::Top, school[4]->top + 16);
-    }
+    placeRowsAligned(boxes, s, selectRows(layout(), layoutKey(doc, s)));
     return boxes;
 }
 
 void fillSupplementNpo(const SheetBoxes& boxes, const Document& doc, const Settings& s) {
-    if (supplementEdition(s) == 2)
-        fill2010(boxes, doc, s);
-    else
-        fillOlder(boxes, doc, s);
+    const LayoutKey key = layoutKey(doc, s);
+    applySizeRules(boxes, s, sizeRules(), key);
+    if (key.edition != 2)
+        spaceQualifyLines(boxes, s, key.variant & kThreeQualify);
+    // The 2010 blank has no right-hand group, so DeltaXRightApp / DeltaYRightApp reach no
+    // box there.
+    shiftSheet(boxes, s.DeltaX1, s.DeltaY1, s.DeltaXRightApp, s.DeltaYRightApp,
+               MarkShift::WithSheet);
+    putFieldTexts(boxes, doc);
+    // Without six school lines the fifth and sixth stay empty.
+    if (!(key.variant & kSixSchool)) {
+        putText(boxes.at("edSchoolNPO5"), "");
+        putText(boxes.at("edSchoolNPO6"), "");
+    }
 }
 
 void layoutSupplementNpo(const Document& doc, const Settings& s, TReport& report) {
