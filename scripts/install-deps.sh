@@ -9,6 +9,11 @@ packages=(
   fonts-liberation fontconfig
   libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev
   poppler-utils desktop-file-utils dpkg-dev
+  # The Qt 5.15 build of the older college systems, with the compiler they have.
+  qtbase5-dev qttranslations5-l10n g++-11
+  # The package test checks the .deb as a Debian archive would (lintian) and the
+  # AppStream metadata (appstreamcli).
+  lintian appstream
   # Printing goes through libcups; the tests start their own cupsd (cups-daemon) with
   # queues made by lpadmin (cups-client) that pass the PDF through gziptoany
   # (cups-core-drivers).
