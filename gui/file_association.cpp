@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "gui/gui_text.h"
-#include "gui/program_dir.h"
+#include "model/program_folder.h"
 #include "text/file_io.h"
 
 namespace vellex {

@@ -22,9 +22,9 @@
 #include "gui/gui_text.h"
 #include "gui/main_form_internal.h"
 #include "gui/message_form.h"
-#include "gui/program_dir.h"
 #include "gui/recovery_copy.h"
 #include "gui/screen_fit.h"
+#include "model/program_folder.h"
 #include "model/startup_state.h"
 #include "text/clock.h"
 #include "text/cp1251.h"
@@ -78,7 +78,7 @@ void TMainForm::FormCreate(const MainFormOptions& options) {
 
     // The settings and the lists live in the program's folder; one given from outside (a
     // test, a portable copy) is made when it is missing.
-    programDir_ = options.programDir.empty() ? locateProgramDir() : options.programDir;
+    programDir_ = options.programDir.empty() ? ownSettingsFolder() : options.programDir;
     if (!options.programDir.empty()) {
         std::error_code ec;
         fs::create_directories(programDir_, ec);
@@ -94,7 +94,11 @@ void TMainForm::FormCreate(const MainFormOptions& options) {
         readSettings(mainSettingsPath(programDir_), true, settings_, &settingsWarnings);
     storedSettings_ = settings_;
     programLayout_ = ProgramLayout::of(settings_);
-    gradeList_ = loadGradeList(programDir_);
+    // A damaged "eval.dat" gives the built-in grades; the user is told which file failed.
+    std::string gradeError;
+    gradeList_ = loadGradeList(programDir_, &gradeError);
+    if (!gradeError.empty())
+        settingsWarnings.push_back(gradeError + " Взят встроенный список оценок.");
     for (const std::string& g : gradeList_) {
         grades_.append(toQString(g));
     }

@@ -40,7 +40,7 @@ struct SettingsDialogResult;
 
 // What the window takes from outside at start-up; tests and benchmarks replace parts.
 struct MainFormOptions {
-    std::filesystem::path programDir;   // empty: the program's own folder (locateProgramDir)
+    std::filesystem::path programDir;   // empty: the program's own folder (ownSettingsFolder)
     QStringList arguments;              // the command line after the program's name
     std::filesystem::path programPath;  // registered as the ".app" handler; empty: this program
     bool registerAssociation = true;

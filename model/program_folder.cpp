@@ -59,4 +59,19 @@ fs::path ownSettingsFolder() {
     return settingsFolder(folder, writable);
 }
 
+bool isAbsoluteDocumentName(std::string_view name) {
+#ifdef _WIN32
+    return (name.size() >= 2 && name[1] == ':') ||
+           (!name.empty() && (name.front() == '\\' || name.front() == '/'));
+#else
+    return !name.empty() && name.front() == '/';
+#endif
+}
+
+fs::path documentPathFromArgument(const fs::path& programDir, std::string_view argument) {
+    if (isAbsoluteDocumentName(argument))
+        return fs::path(std::string(argument));
+    return programDir / fs::path(std::string(argument));
+}
+
 }  // namespace vellex

@@ -24,7 +24,17 @@ std::filesystem::path chooseProgramDir(const std::filesystem::path& programFolde
 std::filesystem::path settingsFolder(const std::filesystem::path& programFolder,
                                      bool programFolderWritable);
 
-// settingsFolder for the running executable, found without Qt (appconv).
+// settingsFolder for the running executable: the one rule the window, vellex-print and
+// appconv find "App.ini" by.
 std::filesystem::path ownSettingsFolder();
+
+// A name that needs no folder joined to it: on Linux one that starts with '/', on
+// Windows one with a drive letter ("C:...") or a leading separator.
+bool isAbsoluteDocumentName(std::string_view name);
+
+// The document a command-line argument names: absolute names unchanged, any other name
+// taken in `programDir` (not in the current folder).
+std::filesystem::path documentPathFromArgument(const std::filesystem::path& programDir,
+                                               std::string_view argument);
 
 }  // namespace vellex

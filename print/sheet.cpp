@@ -1,5 +1,8 @@
 #include "print/sheet.h"
 
+#include <exception>
+#include <string>
+
 #include "print/academic_sheet.h"
 #include "print/certificate_sheet.h"
 #include "print/certificate_supplement_sheet.h"
@@ -24,9 +27,10 @@ constexpr std::array<SheetInfo, 8> kSheets{{
     {SheetKind::Page3, "page3", "Продолжение (Стр.3)"},
 }};
 
-bool notYet(SheetKind kind, std::string* error) {
+// A kind outside the table: only a damaged value can get here.
+bool unknownSheet(SheetKind kind, std::string* error) {
     if (error)
-        *error = "Лист «" + std::string(sheetInfo(kind).title) + "» ещё не реализован.";
+        *error = "Неизвестный лист (номер " + std::to_string(static_cast<int>(kind)) + ").";
     return false;
 }
 
@@ -47,11 +51,10 @@ std::optional<SheetKind> sheetByCliName(std::string_view name) {
     return std::nullopt;
 }
 
-bool layoutSheet(SheetKind kind, const Document& doc, const Settings& settings,
-                 const SheetOptions& options, TReport& report, std::string* error) {
-    (void)doc;
-    (void)settings;
-    (void)options;
+namespace {
+
+bool layoutSheetOrThrow(SheetKind kind, const Document& doc, const Settings& settings,
+                        const SheetOptions& options, TReport& report, std::string* error) {
     clearPages(report);
     // One case per sheet; each calls its own layout (placement, then content).
     switch (kind) {
@@ -80,7 +83,25 @@ bool layoutSheet(SheetKind kind, const Document& doc, const Settings& settings,
             layoutPage3Sheet(doc, settings, report);
             return true;
     }
-    return notYet(kind, error);
+    return unknownSheet(kind, error);
+}
+
+}  // namespace
+
+bool layoutSheet(SheetKind kind, const Document& doc, const Settings& settings,
+                 const SheetOptions& options, TReport& report, std::string* error) {
+    // A fault in the layout tables (a box placed twice, a role no row makes) must not end
+    // the program with the user's unsaved work: it fails this sheet, loudly.
+    try {
+        return layoutSheetOrThrow(kind, doc, settings, options, report, error);
+    } catch (const std::exception& e) {
+        clearPages(report);
+        if (error)
+            *error = "Лист «" + std::string(sheetInfo(kind).title) +
+                     "» не разложен: ошибка в описании листа (" + e.what() +
+                     "). Сообщите о ней разработчикам.";
+        return false;
+    }
 }
 
 }  // namespace vellex

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "gui/file_association.h"
-#include "gui/program_dir.h"
+#include "model/program_folder.h"
 #include "tests/gui/gui_test_support.h"
 #include "tests/support/test_support.h"
 

@@ -75,7 +75,7 @@ class PageVariantsTest : public testing::Test {
             QWidget* panel = form.pageWidgets().panels[static_cast<size_t>(page)];
             for (const VariantRow& row : pageVariants(page)) {
                 const Table* t = pageTable(page);
-                if (t && q(row.name) == QString::fromUtf8(tableName(*t))) {
+                if (t && q(row.name) == fromUtf8(tableName(*t))) {
                     continue;  // whole tables: checked by their cells
                 }
                 if (page == Page::Academic && version == 2 && typeCaption(row.name)) {

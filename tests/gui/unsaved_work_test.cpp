@@ -77,6 +77,23 @@ class UnsavedWorkTest : public testing::Test {
     test::MessageLog messages;
 };
 
+// Files the window starts from that it cannot use are named once it stands, with what
+// it took instead; a document line too long for any box is cut and named too.
+TEST_F(UnsavedWorkTest, WhatStartUpCouldNotReadIsSaid) {
+    test::writeFile(dir / "eval.dat", std::string("5\0\r\n4\r\n", 7));
+    test::writeFile(dir / "App.ini", "[Main]\r\nDeltaX1=3\r\n");
+    auto form = makeForm();
+    QCoreApplication::processEvents();
+    std::vector<QString> warnings;
+    for (const auto& e : messages.entries())
+        if (e.kind == MessageForm::Kind::Warning)
+            warnings.push_back(e.text);
+    ASSERT_EQ(warnings.size(), 1u);
+    for (const char* part :
+         {"eval.dat", "нулевые байты", "встроенный список оценок", "App.ini", "нет разделов"})
+        EXPECT_TRUE(warnings[0].contains(QString::fromUtf8(part))) << warnings[0].toStdString();
+}
+
 TEST_F(UnsavedWorkTest, ClosingAsksOnlyAboutAChangedDocumentAndObeysTheAnswer) {
     struct Case {
         const char* name;
@@ -326,8 +343,8 @@ TEST_F(UnsavedWorkTest, TheWheelOverAnUnfocusedGradeChangesNothing) {
     ASSERT_FALSE(grade->hasFocus());
     const int before = grade->currentIndex();
     const QPointF centre = QPointF(grade->rect().center());
-    QWheelEvent wheel(centre, grade->mapToGlobal(centre), QPoint(), QPoint(0, -120), Qt::NoButton,
-                      Qt::NoModifier, Qt::NoScrollPhase, false);
+    QWheelEvent wheel(centre, QPointF(grade->mapToGlobal(grade->rect().center())), QPoint(),
+                      QPoint(0, -120), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
     QCoreApplication::sendEvent(grade, &wheel);
     EXPECT_EQ(grade->currentIndex(), before);
     EXPECT_FALSE(form->isModified());
