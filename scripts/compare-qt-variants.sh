@@ -13,10 +13,12 @@ chmod 700 "$XDG_RUNTIME_DIR"
 sheets="diploma supplement-spo page2 academic supplement-npo certificate certificate-supplement page3"
 failed=0 pages=0
 
-# "word x0 y0 x1 y1" per line, in millimetres, from pdftotext's bounding boxes.
+# "word x0 y0 x1 y1" per line, in millimetres, from pdftotext's bounding boxes; sorted,
+# since the two builds may draw the boxes in another order.
 words() {
   pdftotext -bbox "$1" - | sed -n 's/.*xMin="\([^"]*\)" yMin="\([^"]*\)" xMax="\([^"]*\)" yMax="\([^"]*\)">\([^<]*\)<.*/\5 \1 \2 \3 \4/p' |
-    awk -v mm=$(awk 'BEGIN{print 25.4/72}') '{printf "%s %.4f %.4f %.4f %.4f\n", $1, $2*mm, $3*mm, $4*mm, $5*mm}'
+    awk -v mm=$(awk 'BEGIN{print 25.4/72}') '{printf "%s %.4f %.4f %.4f %.4f\n", $1, $2*mm, $3*mm, $4*mm, $5*mm}' |
+    LC_ALL=C sort -k1,1 -k3,3n -k2,2n
 }
 
 for edition in 0 1 2; do
