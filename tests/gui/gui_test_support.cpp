@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QFont>
 #include <cstdlib>
 
 #include <gtest/gtest.h>
@@ -40,6 +41,9 @@ void ensureApplication() {
     static char name[] = "vellex_gui_tests";
     static char* argv[] = {name, nullptr};
     new QApplication(argc, argv);  // lives as long as the test program
+    // The desktop's usual font, whatever the platform plugin's own default (offscreen Qt 5
+    // takes 12 pt, Qt 6 9 pt): the sizes the tests check are those a clerk's screen shows.
+    QApplication::setFont(QFont(QStringLiteral("Sans Serif"), 9));
     // A test's closed window must not end the application for the windows of the next.
     QApplication::setQuitOnLastWindowClosed(false);
     setUnattendedHook();

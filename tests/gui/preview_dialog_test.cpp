@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QFont>
 #include <QGuiApplication>
 #include <QImage>
 #include <QListWidget>
@@ -34,6 +35,8 @@ class Preview : public testing::Test {
         static char* argv[] = {name, nullptr};
         // Never destroyed: tearing Qt down among the other statics at exit crashes.
         auto* app = new QApplication(argc, argv);
+        // The desktop's usual font, as in the window tests (offscreen Qt 5 takes 12 pt).
+        QApplication::setFont(QFont(QStringLiteral("Sans Serif"), 9));
         translated_ = installRussianTranslations(*app);
     }
     static inline bool translated_ = false;
