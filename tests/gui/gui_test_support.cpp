@@ -23,6 +23,16 @@ void setUnattendedHook() {
     });
 }
 
+QWidget* modalDialog() {
+    if (QWidget* active = QApplication::activeModalWidget())
+        return active;
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (w->isVisible() && w->isModal())
+            return w;
+    }
+    return nullptr;
+}
+
 void ensureApplication() {
     if (QApplication::instance()) {
         return;

@@ -19,6 +19,10 @@ void ensureApplication();
 // (MessageForm::setHook({})) to see real boxes.
 void setUnattendedHook();
 
+// The modal dialog now shown: the active one, or else the visible modal window (offscreen
+// Qt 5 does not always activate a dialog it shows).
+QWidget* modalDialog();
+
 // A main window over `programDir`, shown, registering no file association.
 std::unique_ptr<TMainForm> showMainForm(const std::filesystem::path& programDir, const Clock& clock,
                                         QStringList arguments = {});

@@ -151,7 +151,7 @@ TEST(ListMessageBoxes, ShowTheNamedIconAndButtons) {
         QStringList buttons;
         QString text;
         QTimer::singleShot(0, [&] {
-            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            auto* box = qobject_cast<QMessageBox*>(test::modalDialog());
             ASSERT_NE(box, nullptr);
             icon = box->icon();
             text = box->text();

@@ -56,7 +56,7 @@ class PageVariantsTest : public testing::Test {
     // Chooses `version` in the layout settings dialog opened by the menu or the toolbar.
     static void chooseVersion(TMainForm& form, int version, bool toolbar) {
         QTimer::singleShot(0, [version] {
-            auto* dialog = QApplication::activeModalWidget();
+            auto* dialog = test::modalDialog();
             ASSERT_NE(dialog, nullptr);
             dialog->findChild<QRadioButton*>(QStringLiteral("rgVellexVersion_%1").arg(version))
                 ->click();

@@ -201,7 +201,7 @@ TEST_F(SettingsDialogTest, Choosing2007ShowsTheNoticeAndSelects58Rows) {
     s.mode_N_Discipl = 3;
     SettingsDialogResult result;
     QTimer::singleShot(0, [this] {
-        auto* dialog = qobject_cast<TSettings*>(QApplication::activeModalWidget());
+        auto* dialog = qobject_cast<TSettings*>(test::modalDialog());
         ASSERT_NE(dialog, nullptr);
         dialog->findChild<QRadioButton*>(QStringLiteral("rgVellexVersion_1"))->click();
         // The version takes effect at once, before OK.

@@ -258,7 +258,7 @@ TEST_F(UnsavedWorkTest, ThePreviewKeepsItsSizeAndZoomAcrossRuns) {
     {
         auto form = makeForm();
         QTimer::singleShot(0, [&] {
-            auto* preview = qobject_cast<PreviewDialog*>(QApplication::activeModalWidget());
+            auto* preview = qobject_cast<PreviewDialog*>(test::modalDialog());
             ASSERT_NE(preview, nullptr);
             EXPECT_EQ(preview->zoomChoice(), 3);
             EXPECT_EQ(preview->size(), QSize(640, 500));
@@ -312,7 +312,7 @@ TEST_F(UnsavedWorkTest, RowModeChangeStoresAtOnceAndKeepsRows) {
 
     const auto chooseMode = [&](int mode) {
         QTimer::singleShot(0, [mode] {
-            QWidget* dialog = QApplication::activeModalWidget();
+            QWidget* dialog = test::modalDialog();
             ASSERT_NE(dialog, nullptr);
             dialog->findChild<QRadioButton*>(QStringLiteral("SetRGoxApp_%1").arg(mode))->click();
             dialog->findChild<QPushButton*>(QStringLiteral("BitBtnOK"))->click();
