@@ -2,15 +2,23 @@
 
 namespace vellex {
 
+std::span<const DiplomaFlagKey> diplomaFlagKeys() {
+    static constexpr DiplomaFlagKey kKeys[] = {
+        {Flag::cbBold_Diplom1, &Settings::Bold_Diplom1},
+        {Flag::cbBold_Diplom2, &Settings::Bold_Diplom2},
+        {Flag::cbBold_Diplom3, &Settings::Bold_Diplom3},
+        {Flag::cbBold_Diplom4, &Settings::Bold_Diplom4},
+        {Flag::cbBold_Diplom5, &Settings::Bold_Diplom5},
+        {Flag::cbItalic_Diplom, &Settings::Italic_Diplom},
+        {Flag::cbAddLineUp_Diplom, &Settings::AddLineUp_Diplom},
+        {Flag::cbCopySign, &Settings::CopySign},
+    };
+    return kKeys;
+}
+
 Settings withDocumentChoices(Settings s, const Document& doc) {
-    s.Bold_Diplom1 = doc.flag(Flag::cbBold_Diplom1);
-    s.Bold_Diplom2 = doc.flag(Flag::cbBold_Diplom2);
-    s.Bold_Diplom3 = doc.flag(Flag::cbBold_Diplom3);
-    s.Bold_Diplom4 = doc.flag(Flag::cbBold_Diplom4);
-    s.Bold_Diplom5 = doc.flag(Flag::cbBold_Diplom5);
-    s.Italic_Diplom = doc.flag(Flag::cbItalic_Diplom);
-    s.AddLineUp_Diplom = doc.flag(Flag::cbAddLineUp_Diplom);
-    s.CopySign = doc.flag(Flag::cbCopySign);
+    for (const DiplomaFlagKey& k : diplomaFlagKeys())
+        s.*k.key = doc.flag(k.flag);
     s.ProfEduType = doc.choice(Choice::rgProfEduType);
     s.SchoolMode = doc.choice(Choice::rgSchool);
     s.QualifyMode = doc.choice(Choice::rgQualify);

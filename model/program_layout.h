@@ -1,10 +1,20 @@
 #pragma once
 
+#include <span>
+
 #include "model/document.h"
 #include "model/settings.h"
 
 // What the main window writes into "App.ini" besides the settings themselves.
 namespace vellex {
+
+// The diploma's flags and the "App.ini" keys that keep them between runs: bold per line,
+// italic, top line, copy mark. Start-up reads them into the document, closing writes back.
+struct DiplomaFlagKey {
+    Flag flag;
+    bool Settings::*key;
+};
+std::span<const DiplomaFlagKey> diplomaFlagKeys();
 
 // The settings with the choices the window keeps in its controls: the diploma's bold,
 // italic, top-line and copy flags, the diploma type and the two line modes.

@@ -1,5 +1,7 @@
 #include "model/startup_state.h"
 
+#include "model/program_layout.h"
+
 #include "model/date_fields.h"
 
 namespace vellex {
@@ -11,22 +13,6 @@ constexpr int kLandscapeOffset = 2;  // "СПО (Альбомный лист)", 
 constexpr int kSixSchoolLines = 1;
 constexpr int kThreeQualifyLines = 1;
 constexpr int kTrialPassed = 0;  // "прошел"
-
-struct FlagKey {
-    Flag flag;
-    bool Settings::*key;
-};
-
-constexpr FlagKey kDiplomaFlagKeys[] = {
-    {Flag::cbBold_Diplom1, &Settings::Bold_Diplom1},
-    {Flag::cbBold_Diplom2, &Settings::Bold_Diplom2},
-    {Flag::cbBold_Diplom3, &Settings::Bold_Diplom3},
-    {Flag::cbBold_Diplom4, &Settings::Bold_Diplom4},
-    {Flag::cbBold_Diplom5, &Settings::Bold_Diplom5},
-    {Flag::cbItalic_Diplom, &Settings::Italic_Diplom},
-    {Flag::cbAddLineUp_Diplom, &Settings::AddLineUp_Diplom},
-    {Flag::cbCopySign, &Settings::CopySign},
-};
 
 }  // namespace
 
@@ -49,7 +35,7 @@ void chooseAcademType(Document& doc, int item) {
 }
 
 void applyReadSettings(Document& doc, const Settings& s, bool fileRead, bool diplomaSwitched) {
-    for (const FlagKey& fk : kDiplomaFlagKeys) {
+    for (const DiplomaFlagKey& fk : diplomaFlagKeys()) {
         doc.setFlag(fk.flag, s.*fk.key);
     }
     doc.setChoice(Choice::rgProfEduType, s.ProfEduType);

@@ -10,6 +10,7 @@
 #include "model/page2_rows.h"
 #include "model/program_layout.h"
 #include "model/sheet_code.h"
+#include "model/startup_state.h"
 
 namespace vellex {
 namespace {
@@ -75,28 +76,17 @@ TEST(ProgramLayout, OnlyWhatTheDialogChangedBecomesTheProgramsLayout) {
 }
 
 TEST(ProgramLayout, AppIniTakesTheWindowsFlagsAndChoices) {
-    struct FlagCase {
-        Flag flag;
-        bool Settings::*key;
-    };
-    const FlagCase flags[] = {
-        {Flag::cbBold_Diplom1, &Settings::Bold_Diplom1},
-        {Flag::cbBold_Diplom2, &Settings::Bold_Diplom2},
-        {Flag::cbBold_Diplom3, &Settings::Bold_Diplom3},
-        {Flag::cbBold_Diplom4, &Settings::Bold_Diplom4},
-        {Flag::cbBold_Diplom5, &Settings::Bold_Diplom5},
-        {Flag::cbItalic_Diplom, &Settings::Italic_Diplom},
-        {Flag::cbAddLineUp_Diplom, &Settings::AddLineUp_Diplom},
-        {Flag::cbCopySign, &Settings::CopySign},
-    };
-    for (const FlagCase& c : flags) {
-        for (const bool on : {true, false}) {
-            Settings s;
-            s.*c.key = !on;
-            Document doc;
-            doc.setFlag(c.flag, on);
-            EXPECT_EQ(withDocumentChoices(s, doc).*c.key, on) << flagName(c.flag);
-        }
+    // Each flag alone: start-up puts it in the document, closing brings back that one key.
+    for (const DiplomaFlagKey& k : diplomaFlagKeys()) {
+        Settings s;
+        for (const DiplomaFlagKey& other : diplomaFlagKeys())
+            s.*other.key = false;
+        s.*k.key = true;
+        Document doc;
+        applyReadSettings(doc, s, true, false);
+        const Settings back = withDocumentChoices(Settings{}, doc);
+        for (const DiplomaFlagKey& other : diplomaFlagKeys())
+            EXPECT_EQ(back.*other.key, other.flag == k.flag) << flagName(k.flag);
     }
     struct ChoiceCase {
         Choice choice;
