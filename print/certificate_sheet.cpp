@@ -1,6 +1,7 @@
 #include "print/certificate_sheet.h"
 
 #include <array>
+#include <string_view>
 
 #include "model/document.h"
 #include "print/sheet.h"
@@ -10,204 +11,193 @@ namespace vellex {
 
 namespace {
 
-using F = Field;
+using S = Settings;
 
-enum class SizeGroup : std::uint8_t { None, Town, School, Qualify };
+// Variant bit of the certificate's layout key: rgProfEduTypeCert 1.
+constexpr std::uint32_t kLandscape = 1;
+
+// The block shifts midDeltaYCert1…4 (editions 0 and 1) add up down the sheet: each one
+// moves its line and everything below it (on the landscape blank: to its right).
+constexpr SettingKey kM1 = &S::midDeltaYCert1;
+constexpr SettingKey kM2 = &S::midDeltaYCert2;
+constexpr SettingKey kM3 = &S::midDeltaYCert3;
+constexpr SettingKey kM4 = &S::midDeltaYCert4;
+
+// In page order per blank.
+// clang-format off
+const Layout& certificateLayout() {
+    static const Layout layout{
+        // Portrait, editions 0 and 1.
+        {{kOlderEditions, 0, kLandscape},
+         {
+             titleLine("edTownCertificate0", 407, fixed(114), 310, 2),
+             titleLine("edTownCertificate", 407, fixed(133), 310, 2),
+             titleLine("edSchoolCertificate1", 380, fixed(156), 370, 2),
+             titleLine("edSchoolCertificate2", 380, fixed(179), 370, 2),
+             titleLine("edPresentDateCertificate", 422, fixedPlus(217, {kM1}), 260, 2),
+             titleLine("edStudentCertificate1", 402, fixedPlus(242, {kM1}), 310, 2),
+             titleLine("edStudentCertificate2", 402, fixedPlus(265, {kM1}), 310, 2),
+             titleLine("edQualifyCertificate1", 603, fixedPlus(288, {kM1, kM2}), 111, 0),
+             titleLine("edQualifyCertificate2", 402, fixedPlus(311, {kM1, kM2}), 310, 2),
+             titleLine("edQualifyCertificate3", 402, fixedPlus(334, {kM1, kM2}), 310, 2),
+             titleLine("edQualifyCertificate4", 402, fixedPlus(357, {kM1, kM2}), 310, 2),
+             titleLine("edQualifyCertificate5", 402, fixedPlus(380, {kM1, kM2}), 310, 2),
+             titleLine("edRegNoCertificate", 148, fixedPlus(466, {kM1, kM2, kM3}), 190, 2),
+             titleLine("edDateOutCertificate", 578, fixedPlus(491, {kM1, kM2, kM4}), 150, 0),
+         }},
+        // Landscape, editions 0 and 1.
+        {{kOlderEditions, kLandscape, 0},
+         {
+             titleColumn("edTownCertificate0", fixed(96), 63, 310, 6),
+             titleColumn("edTownCertificate", fixed(115), 63, 310, 6),
+             titleColumn("edSchoolCertificate1", fixed(138), 30, 370, 6),
+             titleColumn("edSchoolCertificate2", fixed(161), 30, 370, 6),
+             titleColumn("edPresentDateCertificate", fixedPlus(199, {kM1}), 98, 260, 6),
+             titleColumn("edStudentCertificate1", fixedPlus(224, {kM1}), 68, 310, 6),
+             titleColumn("edStudentCertificate2", fixedPlus(247, {kM1}), 68, 310, 6),
+             titleColumn("edQualifyCertificate1", fixedPlus(270, {kM1, kM2}), 66, 111, 4),
+             titleColumn("edQualifyCertificate2", fixedPlus(293, {kM1, kM2}), 68, 310, 6),
+             titleColumn("edQualifyCertificate3", fixedPlus(316, {kM1, kM2}), 68, 310, 6),
+             titleColumn("edQualifyCertificate4", fixedPlus(339, {kM1, kM2}), 68, 310, 6),
+             titleColumn("edQualifyCertificate5", fixedPlus(362, {kM1, kM2}), 68, 310, 6),
+             titleColumn("edRegNoCertificate", fixedPlus(448, {kM1, kM2, kM3}), 442, 190, 6),
+             titleColumn("edDateOutCertificate", fixedPlus(473, {kM1, kM2, kM4}), 52, 150, 4),
+         }},
+        // Portrait, the 2010 blank.
+        {{kEd2, 0, kLandscape},
+         {
+             titleLine("edTownCertificate0", 10, fixed(251), 370, 2),
+             titleLine("edTownCertificate", 10, fixed(276), 370, 2),
+             titleLine("edSchoolCertificate1", 10, fixed(301), 370, 2),
+             titleLine("edSchoolCertificate2", 10, fixed(326), 370, 2),
+             titleLine("edPresentDateCertificate", 635, fixed(150), 70, 2),
+             titleLine("edStudentCertificate1", 10, fixed(165), 370, 2),
+             titleLine("edStudentCertificate2", 10, fixed(190), 370, 2),
+             titleLine("edQualifyCertificate1", 400, fixed(226), 370, 2),
+             titleLine("edQualifyCertificate2", 400, fixed(251), 370, 2),
+             titleLine("edQualifyCertificate3", 400, fixed(277), 370, 2),
+             titleLine("edQualifyCertificate4", 400, fixed(303), 370, 2),
+             titleLine("edQualifyCertificate5", 400, fixed(329), 370, 2),
+             titleLine("edRegNoCertificate", 165, fixed(406), 190, 0),
+             titleLine("edDateOutCertificate", 285, fixed(432), 70, 0),
+             // The boxes the older blanks do not have.
+             titleLine("edStudentCertificate3", 10, fixed(215), 370, 2),
+             titleLine("edSchoolCertificate3", 10, fixed(351), 370, 2),
+             titleLine("edSchoolCertificate4", 10, fixed(376), 370, 2),
+             titleLine("edPresentDateCertificate1", 495, fixed(150), 30, 0),
+             titleLine("edPresentDateCertificate2", 535, fixed(150), 90, 0),
+             titleLine("edDateOutCertificate1", 130, fixed(432), 40, 0),
+             titleLine("edDateOutCertificate2", 180, fixed(432), 95, 0),
+             titleLine("edPredGosAttComCert", 640, fixed(376), 170, 0),
+             titleLine("edRukObrazUchCert", 640, fixed(404), 170, 0),
+         }},
+        // Landscape, the 2010 blank.
+        {{kEd2, kLandscape, 0},
+         {
+             titleColumn("edTownCertificate0", fixed(251), 400, 370, 6),
+             titleColumn("edTownCertificate", fixed(276), 400, 370, 6),
+             titleColumn("edSchoolCertificate1", fixed(301), 400, 370, 6),
+             titleColumn("edSchoolCertificate2", fixed(326), 400, 370, 6),
+             titleColumn("edPresentDateCertificate", fixed(150), 75, 90, 6),
+             titleColumn("edStudentCertificate1", fixed(165), 400, 370, 6),
+             titleColumn("edStudentCertificate2", fixed(190), 400, 370, 6),
+             titleColumn("edQualifyCertificate1", fixed(226), 10, 370, 6),
+             titleColumn("edQualifyCertificate2", fixed(251), 10, 370, 6),
+             titleColumn("edQualifyCertificate3", fixed(277), 10, 370, 6),
+             titleColumn("edQualifyCertificate4", fixed(302), 10, 370, 6),
+             titleColumn("edQualifyCertificate5", fixed(328), 10, 370, 6),
+             titleColumn("edRegNoCertificate", fixed(406), 425, 190, 4),
+             titleColumn("edDateOutCertificate", fixed(432), 405, 90, 4),
+             // The boxes the older blanks do not have.
+             titleColumn("edStudentCertificate3", fixed(215), 400, 370, 6),
+             titleColumn("edSchoolCertificate3", fixed(351), 400, 370, 6),
+             titleColumn("edSchoolCertificate4", fixed(376), 400, 370, 6),
+             titleColumn("edPresentDateCertificate1", fixed(150), 265, 30, 4),
+             titleColumn("edPresentDateCertificate2", fixed(150), 175, 80, 4),
+             titleColumn("edDateOutCertificate1", fixed(432), 610, 40, 4),
+             titleColumn("edDateOutCertificate2", fixed(432), 505, 95, 4),
+             titleColumn("edPredGosAttComCert", fixed(376), -10, 220, 6),
+             titleColumn("edRukObrazUchCert", fixed(404), -10, 220, 6),
+         }},
+
+    };
+    return layout;
+}
+// clang-format on
 
 // Bold and italic follow the sheet's two switches on every box but the registration number
 // and, on the older blanks, the date of issue.
 enum class Styled : std::uint8_t { No, Yes, Edition2 };
 
-struct Traits {
-    Field source;
-    SizeGroup size;
+struct Style {
+    std::string_view role;
     Styled styled;
 };
 
-constexpr Traits kTraits[] = {
-    {F::edTownCertificate0, SizeGroup::Town, Styled::Yes},
-    {F::edTownCertificate, SizeGroup::Town, Styled::Yes},
-    {F::edSchoolCertificate1, SizeGroup::School, Styled::Yes},
-    {F::edSchoolCertificate2, SizeGroup::School, Styled::Yes},
-    {F::edSchoolCertificate3, SizeGroup::School, Styled::Yes},
-    {F::edSchoolCertificate4, SizeGroup::School, Styled::Yes},
-    {F::edPresentDateCertificate1, SizeGroup::None, Styled::Yes},
-    {F::edPresentDateCertificate2, SizeGroup::None, Styled::Yes},
-    {F::edPresentDateCertificate, SizeGroup::None, Styled::Yes},
-    {F::edStudentCertificate1, SizeGroup::None, Styled::Yes},
-    {F::edStudentCertificate2, SizeGroup::None, Styled::Yes},
-    {F::edStudentCertificate3, SizeGroup::None, Styled::Yes},
-    {F::edQualifyCertificate1, SizeGroup::Qualify, Styled::Yes},
-    {F::edQualifyCertificate2, SizeGroup::Qualify, Styled::Yes},
-    {F::edQualifyCertificate3, SizeGroup::Qualify, Styled::Yes},
-    {F::edQualifyCertificate4, SizeGroup::Qualify, Styled::Yes},
-    {F::edQualifyCertificate5, SizeGroup::Qualify, Styled::Yes},
-    {F::edRegNoCertificate, SizeGroup::None, Styled::No},
-    {F::edDateOutCertificate1, SizeGroup::None, Styled::Yes},
-    {F::edDateOutCertificate2, SizeGroup::None, Styled::Yes},
-    {F::edDateOutCertificate, SizeGroup::None, Styled::Edition2},
-    {F::edPredGosAttComCert, SizeGroup::None, Styled::Yes},
-    {F::edRukObrazUchCert, SizeGroup::None, Styled::Yes},
+constexpr Style kStyles[] = {
+    {"edTownCertificate0", Styled::Yes},        {"edTownCertificate", Styled::Yes},
+    {"edSchoolCertificate1", Styled::Yes},      {"edSchoolCertificate2", Styled::Yes},
+    {"edSchoolCertificate3", Styled::Yes},      {"edSchoolCertificate4", Styled::Yes},
+    {"edPresentDateCertificate1", Styled::Yes}, {"edPresentDateCertificate2", Styled::Yes},
+    {"edPresentDateCertificate", Styled::Yes},  {"edStudentCertificate1", Styled::Yes},
+    {"edStudentCertificate2", Styled::Yes},     {"edStudentCertificate3", Styled::Yes},
+    {"edQualifyCertificate1", Styled::Yes},     {"edQualifyCertificate2", Styled::Yes},
+    {"edQualifyCertificate3", Styled::Yes},     {"edQualifyCertificate4", Styled::Yes},
+    {"edQualifyCertificate5", Styled::Yes},     {"edRegNoCertificate", Styled::No},
+    {"edDateOutCertificate1", Styled::Yes},     {"edDateOutCertificate2", Styled::Yes},
+    {"edDateOutCertificate", Styled::Edition2}, {"edPredGosAttComCert", Styled::Yes},
+    {"edRukObrazUchCert", Styled::Yes},
 };
 
-const Traits& traitsOf(Field source) {
-    for (const auto& t : kTraits)
-        if (t.source == source)
-            return t;
-    static constexpr Traits kNone{F::edTownCertificate, SizeGroup::None, Styled::No};
-    return kNone;
+const std::vector<SizeRule>& sizeRules() {
+    constexpr auto kCorr = Correction::SmallFont;
+    static const std::vector<SizeRule> rules{
+        {{}, &S::FontSizeCertificateTown, {"edTownCertificate0", "edTownCertificate"}, kCorr},
+        {{}, &S::FontSizeCertificateSchool, lineRoles("edSchoolCertificate", 1, 2), kCorr},
+        {{kEd2}, &S::FontSizeCertificateSchool, lineRoles("edSchoolCertificate", 3, 4), kCorr},
+        {{}, &S::FontSizeCertificateQualify, lineRoles("edQualifyCertificate", 1, 5), kCorr},
+    };
+    return rules;
 }
 
-constexpr int kLine = 18;  // every box is 18 units across its line
-
-constexpr std::array<BoxPlace, 2> kDuplicate{{
+constexpr std::array<MarkPlace, 2> kDuplicate{{
     {520, 18, 220, 18, 0},
     {0, 110, 18, 220, 6},
 }};
 
-// Editions 0 and 1, portrait and landscape. The block shifts add up down the sheet: each
-// one moves its line and everything below it (on the landscape blank: to its right).
-struct OlderRow {
-    Field source;
-    int pLeft;
-    Shifted pTop;
-    int pWidth;
-    Shifted lLeft;
-    int lTop, lHeight;
-    int pAdjust, lAdjust;
-};
-
-constexpr std::uint8_t kM12 = kM1 | kM2;
-
-constexpr OlderRow kOlder[] = {
-    {F::edTownCertificate0, 407, {114}, 310, {96}, 63, 310, 2, 6},
-    {F::edTownCertificate, 407, {133}, 310, {115}, 63, 310, 2, 6},
-    {F::edSchoolCertificate1, 380, {156}, 370, {138}, 30, 370, 2, 6},
-    {F::edSchoolCertificate2, 380, {179}, 370, {161}, 30, 370, 2, 6},
-    {F::edPresentDateCertificate, 422, {217, kM1}, 260, {199, kM1}, 98, 260, 2, 6},
-    {F::edStudentCertificate1, 402, {242, kM1}, 310, {224, kM1}, 68, 310, 2, 6},
-    {F::edStudentCertificate2, 402, {265, kM1}, 310, {247, kM1}, 68, 310, 2, 6},
-    {F::edQualifyCertificate1, 603, {288, kM12}, 111, {270, kM12}, 66, 111, 0, 4},
-    {F::edQualifyCertificate2, 402, {311, kM12}, 310, {293, kM12}, 68, 310, 2, 6},
-    {F::edQualifyCertificate3, 402, {334, kM12}, 310, {316, kM12}, 68, 310, 2, 6},
-    {F::edQualifyCertificate4, 402, {357, kM12}, 310, {339, kM12}, 68, 310, 2, 6},
-    {F::edQualifyCertificate5, 402, {380, kM12}, 310, {362, kM12}, 68, 310, 2, 6},
-    {F::edRegNoCertificate, 148, {466, kM12 | kM3}, 190, {448, kM12 | kM3}, 442, 190, 2, 6},
-    {F::edDateOutCertificate, 578, {491, kM12 | kM4}, 150, {473, kM12 | kM4}, 52, 150, 0, 4},
-};
-
-// The 2010 blank, in page order; the block shifts are not used.
-struct Edition2Row {
-    Field source;
-    int pLeft, pTop, pWidth;
-    int lLeft, lTop, lHeight;
-    int pAdjust, lAdjust;
-};
-
-constexpr Edition2Row kEdition2[] = {
-    {F::edTownCertificate0, 10, 251, 370, 251, 400, 370, 2, 6},
-    {F::edTownCertificate, 10, 276, 370, 276, 400, 370, 2, 6},
-    {F::edSchoolCertificate1, 10, 301, 370, 301, 400, 370, 2, 6},
-    {F::edSchoolCertificate2, 10, 326, 370, 326, 400, 370, 2, 6},
-    {F::edPresentDateCertificate, 635, 150, 70, 150, 75, 90, 2, 6},
-    {F::edStudentCertificate1, 10, 165, 370, 165, 400, 370, 2, 6},
-    {F::edStudentCertificate2, 10, 190, 370, 190, 400, 370, 2, 6},
-    {F::edQualifyCertificate1, 400, 226, 370, 226, 10, 370, 2, 6},
-    {F::edQualifyCertificate2, 400, 251, 370, 251, 10, 370, 2, 6},
-    {F::edQualifyCertificate3, 400, 277, 370, 277, 10, 370, 2, 6},
-    {F::edQualifyCertificate4, 400, 303, 370, 302, 10, 370, 2, 6},
-    {F::edQualifyCertificate5, 400, 329, 370, 328, 10, 370, 2, 6},
-    {F::edRegNoCertificate, 165, 406, 190, 406, 425, 190, 0, 4},
-    {F::edDateOutCertificate, 285, 432, 70, 432, 405, 90, 0, 4},
-    // The boxes the older blanks do not have.
-    {F::edStudentCertificate3, 10, 215, 370, 215, 400, 370, 2, 6},
-    {F::edSchoolCertificate3, 10, 351, 370, 351, 400, 370, 2, 6},
-    {F::edSchoolCertificate4, 10, 376, 370, 376, 400, 370, 2, 6},
-    {F::edPresentDateCertificate1, 495, 150, 30, 150, 265, 30, 0, 4},
-    {F::edPresentDateCertificate2, 535, 150, 90, 150, 175, 80, 0, 4},
-    {F::edDateOutCertificate1, 130, 432, 40, 432, 610, 40, 0, 4},
-    {F::edDateOutCertificate2, 180, 432, 95, 432, 505, 95, 0, 4},
-    {F::edPredGosAttComCert, 640, 376, 170, 376, -10, 220, 0, 6},
-    {F::edRukObrazUchCert, 640, 404, 170, 404, -10, 220, 0, 6},
-};
-
-int sizeSetting(const Settings& s, SizeGroup g) {
-    switch (g) {
-        case SizeGroup::Town:
-            return s.FontSizeCertificateTown;
-        case SizeGroup::School:
-            return s.FontSizeCertificateSchool;
-        case SizeGroup::Qualify:
-            return s.FontSizeCertificateQualify;
-        case SizeGroup::None:
-            break;
-    }
-    return 0;
-}
-
 }  // namespace
 
-PlacedBoxes placeCertificate(TReport& report, const Document& doc, const Settings& s, int variant,
-                             int edition) {
+SheetBoxes placeCertificate(TReport& report, const Document& doc, const Settings& s, int variant,
+                            int edition) {
     // Only item 1 is the landscape blank; no item chosen prints on the portrait one.
     const bool landscape = variant == 1;
-    edition = layoutEdition(edition);
-    TReportPage& page = startSheet(report);
-    PlacedBoxes placed;
-
-    if (doc.flag(Flag::cbCopySignDbl))
-        placed.duplicate = placeDuplicateMark(page, kDuplicate[landscape ? 1 : 0]);
-
-    if (edition == 2) {
-        for (const auto& r : kEdition2) {
-            const BoxPlace at = landscape ? BoxPlace{r.lLeft, r.lTop, kLine, r.lHeight, r.lAdjust}
-                                          : BoxPlace{r.pLeft, r.pTop, r.pWidth, kLine, r.pAdjust};
-            placed.boxes.emplace_back(r.source, placeBox(page, r.source, at));
-        }
-        return placed;
-    }
-    const std::array<int, 4> m{s.midDeltaYCert1, s.midDeltaYCert2, s.midDeltaYCert3,
-                               s.midDeltaYCert4};
-    for (const auto& r : kOlder) {
-        const BoxPlace at = landscape
-                                ? BoxPlace{r.lLeft.value(m), r.lTop, kLine, r.lHeight, r.lAdjust}
-                                : BoxPlace{r.pLeft, r.pTop.value(m), r.pWidth, kLine, r.pAdjust};
-        placed.boxes.emplace_back(r.source, placeBox(page, r.source, at));
-    }
-    return placed;
+    SheetBoxes boxes =
+        beginTitleSheet(report, doc.flag(Flag::cbCopySignDbl), kDuplicate[landscape ? 1 : 0]);
+    const LayoutKey key{layoutEdition(edition), landscape ? kLandscape : 0u};
+    const std::vector<BoxRow> rows = selectRows(certificateLayout(), key);
+    placeRows(boxes, s, rows);
+    applyRowAdjust(boxes, s, rows);
+    return boxes;
 }
 
-void fillCertificate(const PlacedBoxes& placed, const Document& doc, const Settings& s, int edition,
+void fillCertificate(const SheetBoxes& boxes, const Document& doc, const Settings& s, int edition,
                      bool bold, bool italic) {
     edition = layoutEdition(edition);
 
     // The duplicate mark keeps its own bold italic; the switches style the entries only.
-    for (const auto& [source, box] : placed.boxes) {
-        const Styled styled = traitsOf(source).styled;
-        if (styled == Styled::Yes || (styled == Styled::Edition2 && edition == 2))
+    for (const Style& st : kStyles) {
+        TTextBox* box = boxes.find(st.role);
+        if (box && (st.styled == Styled::Yes || (st.styled == Styled::Edition2 && edition == 2))) {
             setBold(*box, bold);
-    }
-    for (const auto& [source, box] : placed.boxes) {
-        const Styled styled = traitsOf(source).styled;
-        if (styled == Styled::Yes || (styled == Styled::Edition2 && edition == 2))
             setItalic(*box, italic);
+        }
     }
 
-    if (placed.duplicate)
-        shiftBox(*placed.duplicate, s.CertificateDeltaX, s.CertificateDeltaY);
-    for (const auto& [source, box] : placed.boxes)
-        shiftBox(*box, s.CertificateDeltaX, s.CertificateDeltaY);
-
-    for (SizeGroup g : {SizeGroup::Town, SizeGroup::School, SizeGroup::Qualify}) {
-        const int points = sizeSetting(s, g);
-        for (const auto& [source, box] : placed.boxes)
-            if (traitsOf(source).size == g)
-                applyBlockFontSize(*box, points, s.FontYcorr);
-    }
+    shiftSheet(boxes, s.CertificateDeltaX, s.CertificateDeltaY, 0, 0, MarkShift::WithSheet);
+    applySizeRules(boxes, s, sizeRules(), LayoutKey{edition, 0});
 
     // The certificate has no switch for the line above the town: it always prints.
-    for (const auto& [source, box] : placed.boxes)
-        setOneLine(*box, doc.text(source));
+    putFieldLines(boxes, doc);
 }
 
 void layoutCertificate(const Document& doc, const Settings& settings, const SheetOptions& options,
@@ -216,8 +206,8 @@ void layoutCertificate(const Document& doc, const Settings& settings, const Shee
     const bool bold = options.certBold.value_or(doc.flag(Flag::cbBold_Certificate));
     const bool italic = options.certItalic.value_or(doc.flag(Flag::cbItalic_Certificate));
     const int edition = layoutEdition(settings.VellexVersion);
-    const PlacedBoxes placed = placeCertificate(report, doc, settings, variant, edition);
-    fillCertificate(placed, doc, settings, edition, bold, italic);
+    const SheetBoxes boxes = placeCertificate(report, doc, settings, variant, edition);
+    fillCertificate(boxes, doc, settings, edition, bold, italic);
 }
 
 }  // namespace vellex

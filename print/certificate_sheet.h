@@ -12,13 +12,13 @@ struct SheetOptions;
 
 // Placement stage: clears the report and places every box of the variant and edition, the
 // duplicate mark first when "Дубликат" (cbCopySignDbl) is ticked. The cumulative block
-// shifts midDeltaYCert1…4 are folded in here (editions 0 and 1).
-PlacedBoxes placeCertificate(TReport& report, const Document& doc, const Settings& settings,
-                             int variant, int edition);
+// shifts midDeltaYCert1…4 are part of the positions (editions 0 and 1).
+SheetBoxes placeCertificate(TReport& report, const Document& doc, const Settings& settings,
+                            int variant, int edition);
 
 // Content stage on the boxes `placeCertificate` made: one bold and one italic switch for
 // the sheet, the sheet shift, block font sizes and the texts.
-void fillCertificate(const PlacedBoxes& boxes, const Document& doc, const Settings& settings,
+void fillCertificate(const SheetBoxes& boxes, const Document& doc, const Settings& settings,
                      int edition, bool bold, bool italic);
 
 // Both stages with the blank and the style switches of `doc`, unless `options` imposes

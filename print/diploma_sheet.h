@@ -15,13 +15,13 @@ int diplomaVariant(const Document& doc);
 
 // Placement stage: clears the report and places every box of the variant and edition,
 // the duplicate mark first when "Дубликат" (cbCopySign) is ticked. The block shifts
-// midDeltaYDiplom1…5 are folded in here (editions 0 and 1).
-PlacedBoxes placeDiploma(TReport& report, const Document& doc, const Settings& settings,
-                         int variant, int edition);
+// midDeltaYDiplom1…5 are part of the positions (editions 0 and 1).
+SheetBoxes placeDiploma(TReport& report, const Document& doc, const Settings& settings, int variant,
+                        int edition);
 
 // Content stage on the boxes `placeDiploma` made: bold per block, italic, the sheet
 // shift, block font sizes and the texts.
-void fillDiploma(const PlacedBoxes& boxes, const Document& doc, const Settings& settings,
+void fillDiploma(const SheetBoxes& boxes, const Document& doc, const Settings& settings,
                  int edition);
 
 // Both stages for the variant chosen in `doc` and the edition of `settings`.

@@ -178,11 +178,12 @@ void applyFontSize(TTextBox& box, int size, const Settings& s, Correction correc
     if (size == 0)
         return;
     setFontSize(box, size);
-    if (correction == Correction::SmallFont) {
-        const int d = smallFontCorrection(s, size);
+    if (correction == Correction::None)
+        return;
+    const int d = smallFontCorrection(s, size);
+    if (correction == Correction::SmallFont)
         setCoordinate(box, Coordinate::Top, box.top + d);
-        setCoordinate(box, Coordinate::Height, box.height - d);
-    }
+    setCoordinate(box, Coordinate::Height, box.height - d);
 }
 
 void applyFontSize(std::span<TTextBox* const> boxes, int size, const Settings& s,

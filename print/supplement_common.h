@@ -180,10 +180,12 @@ Formula fixedPlus(int base, std::initializer_list<SettingKey> keys);
 // else 0.
 int smallFontCorrection(const Settings& s, int size);
 
-enum class Correction : std::uint8_t { None, SmallFont };
+// SmallFontShorten keeps the box's top edge (title-sheet lines whose text hangs from it).
+enum class Correction : std::uint8_t { None, SmallFont, SmallFontShorten };
 
 // A font-size setting applied to boxes: nothing when `size` is 0; otherwise the size, and
-// with Correction::SmallFont the box moves down and shrinks by smallFontCorrection.
+// with Correction::SmallFont the box moves down and shrinks by smallFontCorrection
+// (SmallFontShorten: only shrinks).
 void applyFontSize(std::span<TTextBox* const> boxes, int size, const Settings& s,
                    Correction correction);
 void applyFontSize(TTextBox& box, int size, const Settings& s, Correction correction);

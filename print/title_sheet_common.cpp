@@ -1,61 +1,48 @@
 #include "print/title_sheet_common.h"
 
+#include <string_view>
+#include <utility>
+
 namespace vellex {
 
 namespace {
 
 constexpr int kDefaultFontSize = 10;
+constexpr int kLine = 18;
 // "Дубликат" in CP1251.
 constexpr std::string_view kDuplicateText = "\xC4\xF3\xE1\xEB\xE8\xEA\xE0\xF2";
 
 }  // namespace
 
-int Shifted::value(std::span<const int> blockShifts) const {
-    int v = base;
-    for (std::size_t i = 0; i < blockShifts.size(); ++i)
-        if (shifts & (1u << i))
-            v += blockShifts[i];
-    return v;
-}
-
-TTextBox* PlacedBoxes::find(Field source) const {
-    for (const auto& [field, box] : boxes)
-        if (field == source)
-            return box;
-    return nullptr;
-}
-
 int layoutEdition(int vellexVersion) {
     return vellexVersion >= 0 && vellexVersion <= 2 ? vellexVersion : 0;
 }
 
-TReportPage& startSheet(TReport& report) {
+SheetBoxes beginTitleSheet(TReport& report, bool duplicate, const MarkPlace& mark) {
     clearPages(report);
     addPage(report);
-    return pageByIndex(report, 0);
+    SheetBoxes boxes(pageByIndex(report, 0));
+    if (duplicate) {
+        TTextBox* box = addToPage(boxes.page(), createTextBox("duplicate"));
+        setBounds(*box, mark.left, mark.top, mark.width, mark.height);
+        setAdjust(*box, mark.adjust);
+        setText(*box, kDuplicateText);
+        setFontSize(*box, kDefaultFontSize);
+        setBold(*box, true);
+        setItalic(*box, true);
+        boxes.setDuplicateMark(box);
+    }
+    return boxes;
 }
 
-TTextBox* placeBox(TReportPage& page, Field source, const BoxPlace& place) {
-    auto box = createTextBox(std::string(fieldName(source)));
-    moveBox(*box, place);
-    return addToPage(page, std::move(box));
+BoxRow titleLine(std::string role, int left, Formula top, int width, int adjust) {
+    return {std::move(role), fixed(left),      std::move(top), fixed(width),
+            kLine,           kDefaultFontSize, fixed(adjust)};
 }
 
-void moveBox(TTextBox& box, const BoxPlace& place) {
-    setBounds(box, place.left, place.top, place.width, place.height);
-    setAdjust(box, place.adjust);
-}
-
-TTextBox* placeDuplicateMark(TReportPage& page, const BoxPlace& place) {
-    auto box = createTextBox(std::string(kDuplicateRole));
-    moveBox(*box, place);
-    setText(*box, kDuplicateText);
-    setFontSize(*box, kDefaultFontSize);
-    FontStyle style = fontStyle(*box);
-    style.bold = true;
-    style.italic = true;
-    setFontStyle(*box, style);
-    return addToPage(page, std::move(box));
+BoxRow titleColumn(std::string role, Formula left, int top, int height, int adjust) {
+    return {std::move(role), std::move(left),  fixed(top),   fixed(kLine),
+            height,          kDefaultFontSize, fixed(adjust)};
 }
 
 void setBold(TTextBox& box, bool on) {
@@ -70,28 +57,15 @@ void setItalic(TTextBox& box, bool on) {
     setFontStyle(box, style);
 }
 
-void shiftBox(TTextBox& box, int dx, int dy) {
-    if (dy != 0)
-        setCoordinate(box, Coordinate::Top, box.top + dy);
-    if (dx != 0)
-        setCoordinate(box, Coordinate::Left, box.left + dx);
-}
-
-void applyBlockFontSize(TTextBox& box, int points, bool fontYcorr, bool keepTop) {
-    if (points == 0)
-        return;
-    setFontSize(box, points);
-    if (fontYcorr && points < kDefaultFontSize) {
-        const int d = kDefaultFontSize - points;
-        if (!keepTop)
-            setCoordinate(box, Coordinate::Top, box.top + d);
-        setCoordinate(box, Coordinate::Height, box.height - d);
-    }
-}
-
 void setOneLine(TTextBox& box, const std::string& text) {
     clearText(box);
     addTextLine(box, text);
+}
+
+void putFieldLines(const SheetBoxes& boxes, const Document& doc) {
+    for (const SheetBoxes::Entry& e : boxes.entries())
+        if (const auto field = fieldByName(e.box->role))
+            setOneLine(*e.box, doc.text(*field));
 }
 
 }  // namespace vellex

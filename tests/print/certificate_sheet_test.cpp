@@ -116,7 +116,7 @@ Document duplicateDocument() {
 TReport layout(const Document& doc, const Settings& s, int variant, int edition, bool bold = false,
                bool italic = false) {
     TReport report;
-    const PlacedBoxes placed = placeCertificate(report, doc, s, variant, edition);
+    const SheetBoxes placed = placeCertificate(report, doc, s, variant, edition);
     fillCertificate(placed, doc, s, edition, bold, italic);
     return report;
 }

@@ -152,7 +152,7 @@ Document namedDocument() {
 
 TReport layout(const Document& doc, const Settings& s, int variant, int edition) {
     TReport report;
-    const PlacedBoxes placed = placeDiploma(report, doc, s, variant, edition);
+    const SheetBoxes placed = placeDiploma(report, doc, s, variant, edition);
     fillDiploma(placed, doc, s, edition);
     return report;
 }
@@ -302,7 +302,7 @@ TEST(DiplomaBlockShifts, EachMovesOnlyItsBlockDownOrAcross) {
     const Document doc = namedDocument();
     for (const auto& shift : kBlockShifts) {
         for (int variant = 0; variant < 4; ++variant) {
-            SCOPED_TRACE("m" + std::to_string(shift.block) + " variant " + std::to_string(variant));
+            SCOPED_TRACE(testing::Message() << "m" << shift.block << " variant " << variant);
             Settings s;
             setBlockShift(s, shift.block, 10);
             // Variant 1 is the same in editions 0 and 1, so edition 0 says it all.
@@ -577,7 +577,7 @@ TEST(DiplomaChoices, PrintingAgainLeavesNothingOfTheLastSheet) {
     doc.setFlag(Flag::cbCopySign, true);
     placeDiploma(r, doc, Settings{}, 2, 2);
     doc.setFlag(Flag::cbCopySign, false);
-    const PlacedBoxes placed = placeDiploma(r, doc, Settings{}, 0, 0);
+    const SheetBoxes placed = placeDiploma(r, doc, Settings{}, 0, 0);
     fillDiploma(placed, doc, Settings{}, 0);
     ASSERT_EQ(r.pages.size(), 1u);
     expectPage(r, expectedBoxes(0, 0));
