@@ -93,7 +93,7 @@ TEST(SettingsDamaged, AByteOrderMarkIsSkippedWithAWarning) {
 TEST(SettingsDamaged, AFileThatGivesNoSettingsIsSaid) {
     test::TempDir dir;
     std::filesystem::create_directory(dir / "folder.ini");
-    test::writeFile(dir / "garbage.ini", std::string("\x01\x7f binary \x00 data\r\n", 20));
+    test::writeFile(dir / "garbage.ini", std::string("\x01\x7f binary \x00 data\r\n", 18));
     test::writeFile(dir / "other.ini", "[Main]\r\nDeltaX1=9\r\n");
     test::writeFile(dir / "fine.ini", "[Settings]\r\nDeltaX1=9\r\n");
     // Edited in a UTF-8 editor: the numbers are read, the folder name would be garbled.
