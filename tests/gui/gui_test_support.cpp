@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFont>
+#include <QTimer>
 #include <cstdlib>
 
 #include <gtest/gtest.h>
@@ -31,6 +32,16 @@ QWidget* modalDialog() {
             return w;
     }
     return nullptr;
+}
+
+void carryOnAfterQuit() {
+    QCoreApplication::removePostedEvents(qApp, QEvent::Quit);
+#if QT_VERSION < QT_VERSION_CHECK(6, 0, 0)
+    // Qt 5's quit() makes every event loop opened later return at once, until the
+    // application's own loop has run: run it for one turn.
+    QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); });
+    QCoreApplication::exec();
+#endif
 }
 
 void ensureApplication() {

@@ -23,6 +23,9 @@ void setUnattendedHook();
 // Qt 5 does not always activate a dialog it shows).
 QWidget* modalDialog();
 
+// Lets a test go on after the window asked the application to quit (as on a signal).
+void carryOnAfterQuit();
+
 // A main window over `programDir`, shown, registering no file association.
 std::unique_ptr<TMainForm> showMainForm(const std::filesystem::path& programDir, const Clock& clock,
                                         QStringList arguments = {});

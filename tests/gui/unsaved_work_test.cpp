@@ -152,7 +152,7 @@ TEST_F(UnsavedWorkTest, ASignalKeepsTheTextForTheNextStart) {
     type(town(*killed), QStringLiteral("Орёл"));
     killed->settings().DeltaX1 = 7;
     killed->shutDownWithoutQuestions();
-    QCoreApplication::removePostedEvents(qApp, QEvent::Quit);  // the test goes on
+    test::carryOnAfterQuit();
     EXPECT_TRUE(messages.entries().empty());
     EXPECT_NE(test::readFile(dir / "App.ini").find("DeltaX1=7"), std::string::npos);
     ASSERT_EQ(recoveryFiles().size(), 3u);  // the copy, its settings, its lock
@@ -232,7 +232,7 @@ TEST_F(UnsavedWorkTest, ADocumentsLayoutNeverBecomesTheProgramsOwn) {
         town(*form)->end(false);
         type(town(*form), QStringLiteral("ск"));
         form->shutDownWithoutQuestions();
-        QCoreApplication::removePostedEvents(qApp, QEvent::Quit);
+        test::carryOnAfterQuit();
     }
     const auto programLayout = [&] {
         Settings s;
