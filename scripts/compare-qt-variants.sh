@@ -5,6 +5,9 @@
 # land within 0.05 mm of the same place.
 set -euo pipefail
 a=$1 b=$2 source=$3
+for bin in "$a" "$b"; do
+  [ -x "$bin/vellex-print" ] || { echo "no $bin/vellex-print: build both variants first"; exit 1; }
+done
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 export VELLEX_PROGRAM_DIR="$work/program" XDG_RUNTIME_DIR="$work/runtime"
