@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <cstdio>
-
 #include "model/document.h"
 #include "print/sheet.h"
 #include "report/field_captions.h"
@@ -14,18 +12,6 @@ namespace vellex {
 namespace {
 
 using test::cp;
-
-std::string output(const std::string& command) {
-    std::string out;
-    FILE* pipe = popen(command.c_str(), "r");
-    if (!pipe)
-        return out;
-    char buf[4096];
-    while (std::size_t n = fread(buf, 1, sizeof buf, pipe))
-        out.append(buf, n);
-    pclose(pipe);
-    return out;
-}
 
 // A group: the template document, a student list in CP1251 with CR LF, results files.
 class Batch : public VellexPrint {
@@ -57,14 +43,16 @@ class Batch : public VellexPrint {
     }
 
     int pages() {
-        const std::string info = output("pdfinfo " + quote(path("g.pdf")) + " 2>/dev/null");
+        const std::string info =
+            test::commandOutput("pdfinfo " + quote(path("g.pdf")) + " 2>/dev/null");
         const auto at = info.find("Pages:");
         return at == std::string::npos ? -1 : std::stoi(info.substr(at + 6));
     }
 
     std::string pageText(int page) {
-        return output("pdftotext -f " + std::to_string(page) + " -l " + std::to_string(page) + " " +
-                      quote(path("g.pdf")) + " - 2>/dev/null");
+        return test::commandOutput("pdftotext -f " + std::to_string(page) + " -l " +
+                                   std::to_string(page) + " " + quote(path("g.pdf")) +
+                                   " - 2>/dev/null");
     }
 
     static bool has(const std::string& text, std::string_view what) {

@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <nlohmann/json.hpp>
@@ -27,19 +26,7 @@ struct Word {
     double xMin, yMin, xMax, yMax;  // millimetres from the paper's top-left corner
 };
 
-inline int run(const std::string& command, std::string* output = nullptr) {
-    FILE* pipe = popen(command.c_str(), "r");
-    if (!pipe)
-        return -1;
-    std::string out;
-    char buf[4096];
-    while (std::size_t n = fread(buf, 1, sizeof buf, pipe))
-        out.append(buf, n);
-    const int status = pclose(pipe);
-    if (output)
-        *output = std::move(out);
-    return status;
-}
+using test::runCommand;
 
 // $VELLEX_BIN_DIR/vellex-print, when it has been built and pdftotext is there to read
 // its output. A build with the command line that lacks either fails the calling test:
@@ -47,7 +34,8 @@ inline int run(const std::string& command, std::string* output = nullptr) {
 inline std::optional<std::filesystem::path> printBinary() {
     const char* dir = std::getenv("VELLEX_BIN_DIR");
     const auto bin = std::filesystem::path(dir ? dir : ".") / "vellex-print";
-    const bool there = std::filesystem::exists(bin) && run("pdftotext -v >/dev/null 2>&1") == 0;
+    const bool there =
+        std::filesystem::exists(bin) && runCommand("pdftotext -v >/dev/null 2>&1") == 0;
 #if VELLEX_WITH_CLI
     if (!there)
         ADD_FAILURE() << "vellex-print or pdftotext (poppler-utils) is missing";
@@ -59,7 +47,7 @@ inline std::optional<std::filesystem::path> printBinary() {
 
 inline std::vector<Word> wordsOf(const std::filesystem::path& pdf) {
     std::string xml;
-    run("pdftotext -bbox '" + pdf.string() + "' - 2>/dev/null", &xml);
+    runCommand("pdftotext -bbox '" + pdf.string() + "' - 2>/dev/null", &xml);
     static const std::regex word(
         R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>)re");
     std::vector<Word> out;
@@ -109,8 +97,8 @@ inline std::optional<Printout> printSheet(const std::filesystem::path& bin, cons
                                app.string() + "' --ini '" + ini.string() + "' " + extraArgs;
     const auto json = dir / "page.json";
     const auto pdf = dir / "page.pdf";
-    if (run(common + " --format json --out '" + json.string() + "' 2>&1") != 0 ||
-        run(common + " --format pdf --out '" + pdf.string() + "' 2>&1") != 0) {
+    if (runCommand(common + " --format json --out '" + json.string() + "' 2>&1") != 0 ||
+        runCommand(common + " --format pdf --out '" + pdf.string() + "' 2>&1") != 0) {
         ADD_FAILURE() << "vellex-print failed: " << common;
         return std::nullopt;
     }

@@ -1,26 +1,14 @@
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <regex>
 
 #include "render/grid.h"
 #include "render/report_output.h"
 #include "tests/render/qt_app.h"
+#include "tests/support/test_support.h"
 
 namespace vellex {
 namespace {
-
-std::string run(const std::string& command) {
-    std::string out;
-    FILE* pipe = popen(command.c_str(), "r");
-    if (!pipe)
-        return out;
-    char buf[65536];
-    while (std::size_t n = fread(buf, 1, sizeof buf, pipe))
-        out.append(buf, n);
-    pclose(pipe);
-    return out;
-}
 
 struct Label {
     int value;
@@ -58,7 +46,8 @@ class Grid : public testing::Test {
     }
 
     std::vector<Label> labels(const std::filesystem::path& file) {
-        const std::string xml = run("pdftotext -bbox '" + file.string() + "' - 2>/dev/null");
+        const std::string xml =
+            test::commandOutput("pdftotext -bbox '" + file.string() + "' - 2>/dev/null");
         static const std::regex word(
             R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="[\d.]+" yMax="[\d.]+">(\d+)</word>)re");
         std::vector<Label> out;
@@ -70,7 +59,8 @@ class Grid : public testing::Test {
     }
 
     Raster raster(const std::filesystem::path& file) {
-        const std::string pgm = run("pdftoppm -r 254 -gray '" + file.string() + "' 2>/dev/null");
+        const std::string pgm =
+            test::commandOutput("pdftoppm -r 254 -gray '" + file.string() + "' 2>/dev/null");
         Raster r;
         int maxValue = 0, consumed = 0;
         if (std::sscanf(pgm.c_str(), "P5 %d %d %d%n", &r.width, &r.height, &maxValue, &consumed) !=

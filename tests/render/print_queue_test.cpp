@@ -248,14 +248,7 @@ TReport twoPages() {
 }
 
 std::string pdfText(const std::filesystem::path& pdf) {
-    std::string out;
-    if (FILE* pipe = popen(("pdftotext '" + pdf.string() + "' - 2>/dev/null").c_str(), "r")) {
-        char buf[4096];
-        while (std::size_t n = fread(buf, 1, sizeof buf, pipe))
-            out.append(buf, n);
-        pclose(pipe);
-    }
-    return out;
+    return test::commandOutput("pdftotext '" + pdf.string() + "' - 2>/dev/null");
 }
 
 PreviewDialog::PrintChoice toPrinter(const char* printer, PageSelection pages = {}) {

@@ -4,7 +4,6 @@
 #include <QPdfWriter>
 
 #include <sys/stat.h>
-#include <cstdio>
 #include <cstdlib>
 #include <regex>
 
@@ -23,20 +22,9 @@ struct Word {
     double xMin, yMin, xMax, yMax;  // millimetres
 };
 
-std::string run(const std::string& command) {
-    std::string out;
-    FILE* pipe = popen(command.c_str(), "r");
-    if (!pipe)
-        return out;
-    char buf[4096];
-    while (std::size_t n = fread(buf, 1, sizeof buf, pipe))
-        out.append(buf, n);
-    pclose(pipe);
-    return out;
-}
-
 std::vector<Word> wordsOf(const std::filesystem::path& pdf) {
-    const std::string xml = run("pdftotext -bbox '" + pdf.string() + "' - 2>/dev/null");
+    const std::string xml =
+        test::commandOutput("pdftotext -bbox '" + pdf.string() + "' - 2>/dev/null");
     static const std::regex word(
         R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>)re");
     std::vector<Word> out;
@@ -83,7 +71,7 @@ class Render : public testing::Test {
 };
 
 TEST_F(Render, FontSetupIsArialCompatible) {
-    EXPECT_NE(run("fc-match Arial").find("Liberation Sans"), std::string::npos)
+    EXPECT_NE(test::commandOutput("fc-match Arial").find("Liberation Sans"), std::string::npos)
         << "«Arial» must resolve to Liberation Sans, or every line wraps differently";
 }
 
@@ -191,7 +179,8 @@ TEST_F(Render, FontsAreEmbedded) {
     b->fontStyle = FontStyle{.bold = true, .italic = true};
     box(100, 200, 400, 30, "Обычный");
     render();
-    const std::string fonts = run("pdffonts '" + (dir_ / "page.pdf").string() + "'");
+    const std::string fonts =
+        test::commandOutput("pdffonts '" + (dir_ / "page.pdf").string() + "'");
     std::istringstream lines(fonts);
     std::string line;
     int listed = 0;
@@ -233,8 +222,9 @@ TEST_F(Render, ChosenPagesAreTheReportsPages) {
             EXPECT_NEAR(words[i].xMin, find(whole, c.words[i]).xMin, 0.05);
             EXPECT_NEAR(words[i].yMin, find(whole, c.words[i]).yMin, 0.05);
         }
-        EXPECT_EQ(run("pdfinfo '" + chosen.string() + "' | awk '/^Pages:/ {print $2}'"),
-                  std::to_string(c.words.size()) + "\n");
+        EXPECT_EQ(
+            test::commandOutput("pdfinfo '" + chosen.string() + "' | awk '/^Pages:/ {print $2}'"),
+            std::to_string(c.words.size()) + "\n");
     }
 
     std::string error;

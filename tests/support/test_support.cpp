@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <stdlib.h>
 
+#include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
@@ -51,6 +52,26 @@ std::string readFile(const fs::path& p) {
 void writeFile(const fs::path& p, std::string_view bytes) {
     std::ofstream out(p, std::ios::binary | std::ios::trunc);
     out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
+
+int runCommand(const std::string& command, std::string* output) {
+    FILE* pipe = popen(command.c_str(), "r");
+    if (!pipe)
+        return -1;
+    std::string out;
+    char buf[4096];
+    while (std::size_t n = fread(buf, 1, sizeof buf, pipe))
+        out.append(buf, n);
+    const int status = pclose(pipe);
+    if (output)
+        *output = std::move(out);
+    return status;
+}
+
+std::string commandOutput(const std::string& command) {
+    std::string out;
+    runCommand(command, &out);
+    return out;
 }
 
 }  // namespace vellex::test

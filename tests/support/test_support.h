@@ -35,4 +35,10 @@ class TempDir {
 std::string readFile(const std::filesystem::path& p);
 void writeFile(const std::filesystem::path& p, std::string_view bytes);
 
+// Runs `command` through the shell: its exit status as pclose gives it (-1 if it could not
+// start), its standard output in `output` when asked for.
+int runCommand(const std::string& command, std::string* output = nullptr);
+// The standard output of `command`.
+std::string commandOutput(const std::string& command);
+
 }  // namespace vellex::test
